@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string_view>
+
+// The floating-point status of the program: sticky invalid-operation,
+// division-by-zero and overflow flags, set by the checked operations below
+// and examined by FaultCheck.
+//
+// The status is kept in software rather than read from the FPU: g++ moves
+// divisions past a following fetestexcept() and drops unused ones at -O2, so
+// the hardware flags cannot say at which step a fault happened. Here every
+// checked step sets the flags IEEE 754 would, and FaultCheck sees exactly them.
+namespace hc {
+
+enum FaultFlag : unsigned {
+    kInvalidOperation = 1U << 0,
+    kDivisionByZero = 1U << 1,
+    kFloatOverflow = 1U << 2,
+};
+
+// Flags raised since the last ClearFaults() on this thread.
+unsigned PendingFaults() noexcept;
+void ClearFaults() noexcept;
+
+// Raises RunError(ArithmeticFault, operation) if any flag is pending. The flags
+// stay set: only a window, drawing or text-box operation clears them.
+void FaultCheck(std::string_view operation);
+
+// Arithmetic that records its IEEE exceptions in the status.
+namespace fp {
+double Add(double a, double b) noexcept;
+double Sub(double a, double b) noexcept;
+double Mul(double a, double b) noexcept;
+double Div(double a, double b) noexcept;
+// Rounds to the nearest binary32; a finite value beyond its range becomes an
+// infinity and raises the overflow flag (never undefined behaviour).
+float ToSingle(double value) noexcept;
+} // namespace fp
+
+} // namespace hc

@@ -1,0 +1,50 @@
+#include "sheet.h"
+
+#include "checked_int.h"
+#include "fault_status.h"
+#include "numeric.h"
+
+namespace hc {
+
+void ResetSheet(Sheet& sheet) {
+    sheet.E = kE;
+    sheet.PlotW = kPlotSize;
+    sheet.PlotH = kPlotSize;
+}
+
+double Cube(float x) {
+    return PowerOf(x, 3);
+}
+
+double Square(float x) {
+    return PowerOf(x, 2);
+}
+
+double ChainY(const Sheet& sheet, float x) {
+    // The first check also catches an overflow left pending by the store into X
+    // that preceded the call.
+    const double negated = -static_cast<double>(x);
+    FaultCheck("ChainY");
+    const double down = fp::Div(negated, sheet.C);
+    FaultCheck("ChainY");
+    const double p = PowerOf(sheet.E, down);
+    const double up = fp::Div(x, sheet.C);
+    FaultCheck("ChainY");
+    const double q = PowerOf(sheet.E, up);
+    const double y = fp::Mul(fp::Add(q, p), fp::Div(sheet.C, 2));
+    FaultCheck("ChainY");
+    return y;
+}
+
+double ArcLength(const Sheet& sheet, double y) {
+    const double difference = fp::Sub(PowerOf(y, 2), PowerOf(sheet.C, 2));
+    FaultCheck("ArcLength");
+    return PowerOf(difference, 0.5);
+}
+
+std::int32_t ASD(std::int32_t number) {
+    const std::int32_t square = Multiply32(number, number);
+    return RoundToInt32(PowerOf(square, 2));
+}
+
+} // namespace hc

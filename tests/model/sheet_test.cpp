@@ -1,0 +1,158 @@
+#include "fault_status.h"
+#include "named_rows.h"
+#include "run_error.h"
+#include "sheet.h"
+
+#include <bit>
+#include <cstdint>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace hc {
+namespace {
+
+Sheet SheetWithC(double c) {
+    Sheet sheet;
+    ResetSheet(sheet);
+    sheet.C = c;
+    return sheet;
+}
+
+TEST(SheetTest, StartsAtZeroAndResetSetsOnlyThePlotConstants) {
+    Sheet sheet;
+    EXPECT_EQ(sheet.E, 0);
+    EXPECT_EQ(sheet.PlotW, 0);
+    EXPECT_EQ(sheet.X, 0);
+    EXPECT_EQ(sheet.I, 0);
+    sheet.C = 1.4;
+    sheet.X = 0.0049982f;
+    sheet.K = 800;
+    ResetSheet(sheet);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(sheet.E), 0x4005BF0A8B12500BU);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(sheet.PlotW), 0x40BF400000000000U);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(sheet.PlotH), 0x40BF400000000000U);
+    EXPECT_EQ(sheet.C, 1.4);
+    EXPECT_EQ(sheet.X, 0.0049982f);
+    EXPECT_EQ(sheet.K, 800);
+}
+
+struct CurveRow {
+    const char* name;
+    double c;
+    float x;
+    double y;
+    double arcLength; // 0 where not checked
+    double tolerance; // 0: to the last place
+};
+
+class ChainYTest : public testing::TestWithParam<CurveRow> {};
+
+TEST_P(ChainYTest, MatchesTheCatenaryWithTheTenDecimalBase) {
+    const auto& row = GetParam();
+    ClearFaults();
+    const Sheet sheet = SheetWithC(row.c);
+    const double y = ChainY(sheet, row.x);
+    if (row.tolerance == 0) {
+        EXPECT_DOUBLE_EQ(y, row.y);
+    } else {
+        EXPECT_NEAR(y, row.y, row.tolerance);
+    }
+    if (row.arcLength != 0) {
+        EXPECT_DOUBLE_EQ(ArcLength(sheet, y), row.arcLength);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ChainYTest,
+    testing::Values(CurveRow{"LeftSupport", 1.4, 2, 3.0886694439424773, 2.75315799291358, 0},
+                    CurveRow{"RightSupport", 1.4, 2.5f, 4.292060891714617, 4.057312743452996, 0},
+                    CurveRow{"Symmetric", 1.4, -2, 3.0886694439424773, 2.75315799291358, 0},
+                    CurveRow{"MinimumC", 0.144, 2, 77481.9, 0, 0.05}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ChainYTest, VertexIsExactlyC) {
+    for (double c : {0.144, 1.4, 1e10}) {
+        EXPECT_EQ(ChainY(SheetWithC(c), 0), c);
+    }
+}
+
+TEST(ChainYTest, DiffersFromTheTrueCatenaryBecauseOfTheShortBase) {
+    // With e itself the ordinate would be 3.0886694440279...
+    EXPECT_LT(ChainY(SheetWithC(1.4), 2), 3.08866944402);
+}
+
+struct FailureRow {
+    const char* name;
+    std::function<void()> call;
+    ErrorKind kind;
+    unsigned flags; // the fault status when the error was raised
+};
+
+class CurveFailureTest : public testing::TestWithParam<FailureRow> {};
+
+TEST_P(CurveFailureTest, RaisesTheKindAtItsStep) {
+    ClearFaults();
+    try {
+        GetParam().call();
+        FAIL() << "no error";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.kind(), GetParam().kind) << e.what();
+    }
+    EXPECT_EQ(PendingFaults(), GetParam().flags);
+    ClearFaults();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CurveFailureTest,
+    testing::Values(FailureRow{"ZeroCAtNonZeroX", [] { ChainY(SheetWithC(0), 2); },
+                               ErrorKind::ArithmeticFault, kDivisionByZero},
+                    FailureRow{"ZeroCAtVertex", [] { ChainY(SheetWithC(0), 0); },
+                               ErrorKind::ArithmeticFault, kInvalidOperation},
+                    FailureRow{"PendingStoreOverflow",
+                               [] {
+                                   const float x = fp::ToSingle(1e39);
+                                   ChainY(SheetWithC(1.4), x);
+                               },
+                               ErrorKind::ArithmeticFault, kFloatOverflow},
+                    FailureRow{"PowerBeyondRangeLeft", [] { ChainY(SheetWithC(1), -710); },
+                               ErrorKind::Overflow, 0},
+                    FailureRow{"PowerBeyondRangeRight", [] { ChainY(SheetWithC(1), 710); },
+                               ErrorKind::Overflow, 0},
+                    FailureRow{"ArcOfHugeOrdinate", [] { ArcLength(SheetWithC(1), 1.4e154); },
+                               ErrorKind::Overflow, 0},
+                    FailureRow{"ArcBelowTheVertex", [] { ArcLength(SheetWithC(1.4), 1.3); },
+                               ErrorKind::InvalidArgument, 0},
+                    FailureRow{"AsdConversion", [] { ASD(216); }, ErrorKind::Overflow, 0},
+                    FailureRow{"AsdProduct", [] { ASD(46341); }, ErrorKind::Overflow, 0}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ChainYTest, JustInsideThePowerRangeStillComputes) {
+    EXPECT_GT(ChainY(SheetWithC(1), 709), 1e307);
+}
+
+struct AsdRow {
+    const char* name;
+    std::int32_t number;
+    std::int32_t expected;
+};
+
+class AsdTest : public testing::TestWithParam<AsdRow> {};
+
+TEST_P(AsdTest, ReturnsTheFourthPower) {
+    EXPECT_EQ(ASD(GetParam().number), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AsdTest,
+                         testing::Values(AsdRow{"Zero", 0, 0}, AsdRow{"NegativeThree", -3, 81},
+                                         AsdRow{"Largest", 215, 2136750625},
+                                         AsdRow{"LargestNegative", -215, 2136750625}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(CurveTest, CubeAndSquareWidenTheBinary32Argument) {
+    EXPECT_EQ(Cube(-2), -8);
+    EXPECT_EQ(Square(0.1f), static_cast<double>(0.1f) * static_cast<double>(0.1f));
+    EXPECT_EQ(Cube(0.002f), static_cast<double>(0.002f) * 0.002f * 0.002f);
+}
+
+} // namespace
+} // namespace hc

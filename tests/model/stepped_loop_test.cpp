@@ -1,0 +1,78 @@
+#include "fault_status.h"
+#include "named_rows.h"
+#include "run_error.h"
+#include "stepped_loop.h"
+
+#include <gtest/gtest.h>
+
+namespace hc {
+namespace {
+
+struct LoopRow {
+    const char* name;
+    float start;
+    float end;
+    float step;
+    int passes;
+    float lastProcessed;
+    float after;
+    float tolerance;
+};
+
+class SteppedLoopTest : public testing::TestWithParam<LoopRow> {};
+
+TEST_P(SteppedLoopTest, CountsPassesOverAccumulatedBinary32Steps) {
+    const auto& row = GetParam();
+    ClearFaults();
+    float x = 123;
+    int passes = 0;
+    float last = x;
+    SteppedLoop(x, row.start, row.end, row.step, [&] {
+        ++passes;
+        last = x;
+    });
+    EXPECT_EQ(passes, row.passes);
+    if (row.passes > 0) {
+        EXPECT_NEAR(last, row.lastProcessed, row.tolerance);
+    }
+    EXPECT_NEAR(x, row.after, row.tolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SteppedLoopTest,
+    testing::Values(
+        LoopRow{"DemonstrationRange", -2, 2, 0.002f, 2001, 1.9999627f, 2.0019627f, 1e-6f},
+        LoopRow{"LeftBranchOfTwo", -2, 0, 0.005f, 401, -1.77e-6f, 0.0049982f, 1e-7f},
+        // The accumulated value passes 0 at about 9.6e-6 on what would have been pass 501.
+        LoopRow{"LeftBranchOfTwoAndHalf", -2.5f, 0, 0.005f, 500, -0.0049904f, 9.6e-6f, 1e-7f},
+        LoopRow{"StartBeyondEnd", 2, 0, 0.005f, 0, 0, 2, 0},
+        LoopRow{"SinglePassAtEnd", 0, 0, 0.005f, 1, 0, 0.005f, 0},
+        LoopRow{"NegativeStep", 1, 0, -0.25f, 5, 0, -0.25f, 0}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(SteppedLoopStallTest, AStepLostInRoundingRaisesInsteadOfLoopingForever) {
+    ClearFaults();
+    float x = 0;
+    int passes = 0;
+    try {
+        // 0.005 is less than half the binary32 spacing at 200000 (0.015625).
+        SteppedLoop(x, -200000.0f, 0.0f, 0.005f, [&] { ++passes; });
+        FAIL() << "the loop ended";
+    } catch (const RunError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::LoopStalled);
+    }
+    EXPECT_EQ(passes, 1);
+    EXPECT_EQ(x, -200000.0f);
+}
+
+TEST(SteppedLoopStallTest, CoarseButMovingStepsStillRun) {
+    ClearFaults();
+    float x = 0;
+    int passes = 0;
+    // Just below 131072 the spacing is 1/128: each 0.005 rounds up to a full spacing.
+    SteppedLoop(x, -131072.0f, -131071.0f, 0.005f, [&] { ++passes; });
+    EXPECT_EQ(passes, 129);
+}
+
+} // namespace
+} // namespace hc
