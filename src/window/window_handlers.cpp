@@ -1,0 +1,24 @@
+#include "window_handlers.h"
+
+#include "drawing_surface.h"
+#include "frame.h"
+#include "sheet.h"
+
+namespace hc {
+
+void ActivateHandler(Sheet& sheet, DrawingSurface& surface) {
+    surface.SetWidth(7000);
+    surface.SetHeight(10000);
+    ResetSheet(sheet);
+    DrawFrame(sheet, surface);
+}
+
+void ClearCommand(Sheet& sheet, DrawingSurface& surface) {
+    surface.Cls();
+    surface.SetWidth(10000);
+    surface.SetHeight(10000);
+    ResetSheet(sheet);
+    DrawFrame(sheet, surface);
+}
+
+} // namespace hc

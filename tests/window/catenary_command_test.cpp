@@ -1,0 +1,186 @@
+#include "catenary_command.h"
+#include "command_fixture.h"
+#include "run_error.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace hc {
+namespace {
+
+class CatenaryCommandTest : public CommandTest {
+  protected:
+    // Runs the command, expecting it to fail with `kind`.
+    void ExpectFailure(ErrorKind kind) {
+        try {
+            CatenaryCommand(sheet, surface);
+            FAIL() << "no error";
+        } catch (const RunError& e) {
+            EXPECT_EQ(e.kind(), kind) << e.what();
+        }
+    }
+    std::vector<Dot> CurveDots() const {
+        auto dots = surface.Dots();
+        dots.erase(dots.begin()); // the corner dot
+        return dots;
+    }
+};
+
+class CatenaryWithInitialTextsTest : public CatenaryCommandTest,
+                                     public testing::WithParamInterface<const char*> {};
+
+TEST_P(CatenaryWithInitialTextsTest, ShowsHeightAndArcLengthAndPlotsTheLeftBranch) {
+    const std::string separator = GetParam();
+    surface.separator = separator;
+    CatenaryCommand(sheet, surface);
+
+    EXPECT_TRUE(surface.Messages().empty());
+    EXPECT_DOUBLE_EQ(sheet.YA, 3.0886694439424773);
+    EXPECT_DOUBLE_EQ(sheet.WA, 2.75315799291358);
+    EXPECT_DOUBLE_EQ(sheet.YB, 4.292060891714617);
+    EXPECT_DOUBLE_EQ(sheet.WB, 4.057312743452996);
+    EXPECT_EQ(Shown(TextBox::Text8), "3" + separator + "08866944394248");
+    EXPECT_EQ(Shown(TextBox::Text5), "2" + separator + "75315799291358");
+    EXPECT_EQ(Shown(TextBox::Text1), "1.4"); // not rewritten
+    EXPECT_EQ(sheet.L, 3.3);
+    EXPECT_EQ(sheet.K, 800);
+
+    const auto drawing = surface.Drawing();
+    ASSERT_FALSE(drawing.empty());
+    EXPECT_EQ(drawing.front().numbers, (std::vector<float>{0, 0}));
+    const auto dots = CurveDots();
+    ASSERT_EQ(dots.size(), 401U);
+    EXPECT_FLOAT_EQ(dots.front().x, 2400);
+    EXPECT_FLOAT_EQ(dots.front().y, 8000 - 800 * 3.0886694439424773);
+    EXPECT_NEAR(dots.back().x, 4000 - 800 * 1.77e-6, 1e-3);
+    EXPECT_NEAR(dots.back().y, 8000 - 800 * 1.4, 1e-3);
+    EXPECT_NEAR(sheet.X, 0.0049982f, 1e-7);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, CatenaryWithInitialTextsTest, testing::Values(".", ","),
+                         [](const auto& info) {
+                             return std::string(info.param) == "." ? "Point" : "Comma";
+                         });
+
+TEST_F(CatenaryCommandTest, EveryDotLiesOnTheCatenaryThroughTheWorldMapping) {
+    CatenaryCommand(sheet, surface);
+    for (const Dot& dot : CurveDots()) {
+        const double x = (dot.x - 4000) / 800.0;
+        const double y = 1.4 * std::cosh(x / 1.4 * std::log(kE));
+        EXPECT_NEAR(dot.y, 8000 - 800 * y, 2e-3) << "at world x " << x;
+    }
+}
+
+TEST_F(CatenaryCommandTest, CAtItsMinimumIsRaisedWithTheMessage) {
+    Type(TextBox::Text1, "0.144");
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(surface.Messages(), (std::vector<std::string>{std::string(kMinimumCMessage)}));
+    EXPECT_EQ(sheet.C, 0.144);
+    EXPECT_EQ(Shown(TextBox::Text1), "0.144");
+}
+
+TEST_F(CatenaryCommandTest, MessageComesBeforeCAndItsBoxChange) {
+    Type(TextBox::Text1, "0,5"); // a comma ends the number under a decimal-point locale
+    double cDuringMessage = -1;
+    std::string textDuringMessage;
+    surface.onMessage = [&](std::string_view) {
+        cDuringMessage = sheet.C;
+        textDuringMessage = Shown(TextBox::Text1);
+    };
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(cDuringMessage, 0);
+    EXPECT_EQ(textDuringMessage, "0,5");
+    EXPECT_EQ(sheet.C, 0.144);
+    EXPECT_EQ(Shown(TextBox::Text1), "0.144");
+    EXPECT_EQ(CurveDots().size(), 401U);
+}
+
+TEST_F(CatenaryCommandTest, UnderADecimalCommaTheClampedCReadsBackAsItsMinimum) {
+    surface.separator = ",";
+    Type(TextBox::Text1, "");
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(Shown(TextBox::Text1), "0,144");
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(surface.Messages().size(), 2U); // 0.144 is not above the minimum
+    EXPECT_EQ(sheet.C, 0.144);
+}
+
+TEST_F(CatenaryCommandTest, ChainNoLongerThanTheSpanShowsTheMessageAndPlotsNothing) {
+    Type(TextBox::Text6, "2");
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(surface.Messages(), (std::vector<std::string>{std::string(kShortChainMessage)}));
+    EXPECT_EQ(surface.Dots(), (std::vector<Dot>{{0, 0}}));
+    EXPECT_EQ(Shown(TextBox::Text8), "3.08866944394248");
+    EXPECT_EQ(Shown(TextBox::Text5), "2.75315799291358");
+    EXPECT_EQ(sheet.X, 2.5f); // left at XB
+}
+
+struct RangeRow {
+    const char* name;
+    const char* xa;
+    std::size_t dots;
+    float xAfter;
+};
+
+class CatenaryRangeTest : public CatenaryCommandTest,
+                          public testing::WithParamInterface<RangeRow> {};
+
+TEST_P(CatenaryRangeTest, PlotsOneDotPerBinary32Step) {
+    Type(TextBox::Text2, GetParam().xa);
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(CurveDots().size(), GetParam().dots);
+    EXPECT_NEAR(sheet.X, GetParam().xAfter, 1e-7);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CatenaryRangeTest,
+                         testing::Values(RangeRow{"TwoAndHalf", "2.5", 500, 9.6e-6f},
+                                         RangeRow{"Vertex", "0", 1, 0.005f},
+                                         RangeRow{"NegativeStartsBeyondTheEnd", "-2", 0, 2.0f}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(CatenaryCommandTest, VertexDotSitsAtCAboveTheOrigin) {
+    Type(TextBox::Text2, "0");
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(CurveDots(), (std::vector<Dot>{{4000, 8000 - 1.4f * 800}}));
+}
+
+TEST_F(CatenaryCommandTest, FirstDotBeyondBinary32KeepsTheTextsAndOnlyTheCornerDot) {
+    Type(TextBox::Text2, "116");
+    Type(TextBox::Text6, "200");
+    ExpectFailure(ErrorKind::ArithmeticFault);
+    EXPECT_FALSE(Shown(TextBox::Text8).empty());
+    EXPECT_FALSE(Shown(TextBox::Text5).empty());
+    EXPECT_EQ(surface.Dots(), (std::vector<Dot>{{0, 0}}));
+}
+
+TEST_F(CatenaryCommandTest, PowerOverflowAtTheLeftSupportStopsBeforeAnyText) {
+    Type(TextBox::Text1, "0");
+    Type(TextBox::Text2, "1000");
+    ExpectFailure(ErrorKind::Overflow);
+    EXPECT_EQ(Shown(TextBox::Text1), "0.144"); // the clamp already happened
+    EXPECT_EQ(Shown(TextBox::Text8), "");
+}
+
+TEST_F(CatenaryCommandTest, PowerOverflowAtTheRightSupportKeepsTheHeightShown) {
+    Type(TextBox::Text3, "1000");
+    ExpectFailure(ErrorKind::Overflow);
+    EXPECT_EQ(Shown(TextBox::Text8), "3.08866944394248");
+    EXPECT_EQ(Shown(TextBox::Text5), "");
+}
+
+TEST_F(CatenaryCommandTest, SupportBeyondBinary32IsCaughtInsideChainY) {
+    Type(TextBox::Text2, "1e39");
+    ExpectFailure(ErrorKind::ArithmeticFault);
+    EXPECT_EQ(Shown(TextBox::Text8), "");
+}
+
+TEST_F(CatenaryCommandTest, HugeSpanWithAHugeCReportsAStalledLoopInsteadOfHanging) {
+    Type(TextBox::Text1, "1000000");
+    Type(TextBox::Text2, "200000");
+    Type(TextBox::Text6, "300000");
+    ExpectFailure(ErrorKind::LoopStalled);
+    EXPECT_EQ(CurveDots().size(), 1U);
+}
+
+} // namespace
+} // namespace hc
