@@ -1,0 +1,159 @@
+#include "canvas.h"
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace hc {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+
+// Cohen–Sutherland: the part of a segment inside `box`, if any. Keeps huge or
+// far-away coordinates away from the rasteriser. Each endpoint is moved along
+// the segment's slope onto the edge it lies beyond, which keeps the in-view
+// part exact even when the endpoints are astronomically far away.
+std::optional<QLineF> ClipTo(const QRectF& box, QPointF a, QPointF b) {
+    enum : unsigned { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
+    const auto outcode = [&box](QPointF p) {
+        return (p.x() < box.left() ? kLeft : 0U) | (p.x() > box.right() ? kRight : 0U) |
+               (p.y() < box.top() ? kTop : 0U) | (p.y() > box.bottom() ? kBottom : 0U);
+    };
+    unsigned codeA = outcode(a);
+    unsigned codeB = outcode(b);
+    // Each pass moves one endpoint onto an edge and clears that edge's bit for good.
+    for (int pass = 0; pass < 8; ++pass) {
+        if ((codeA | codeB) == 0)
+            return QLineF(a, b);
+        if ((codeA & codeB) != 0)
+            return std::nullopt;
+        QPointF& p = codeA != 0 ? a : b;
+        const QPointF& other = codeA != 0 ? b : a;
+        const unsigned code = codeA != 0 ? codeA : codeB;
+        if (code & (kLeft | kRight)) {
+            const double x = (code & kLeft) ? box.left() : box.right();
+            p = QPointF(x, p.y() + (x - p.x()) * ((other.y() - p.y()) / (other.x() - p.x())));
+        } else {
+            const double y = (code & kTop) ? box.top() : box.bottom();
+            p = QPointF(p.x() + (y - p.y()) * ((other.x() - p.x()) / (other.y() - p.y())), y);
+        }
+        (codeA != 0 ? codeA : codeB) = outcode(p);
+    }
+    return std::nullopt;
+}
+
+bool Finite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+QPen PlainPen(QColor colour) {
+    QPen pen(colour);
+    pen.setWidthF(1); // one device-independent pixel, so two device pixels at 2x
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
+
+} // namespace
+
+Canvas::Canvas(double logicalDpi, qreal devicePixelRatio)
+    : pixelsPerTwip_(logicalDpi / kTwipsPerInch) {
+    image_ = QImage(QSize(0, 0), QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(devicePixelRatio);
+}
+
+QRect Canvas::Bounds() const {
+    return QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+}
+
+void Canvas::Cover(QSize size, qreal devicePixelRatio) {
+    const QSize current = image_.deviceIndependentSize().toSize();
+    if (current.width() >= size.width() && current.height() >= size.height() &&
+        image_.devicePixelRatio() == devicePixelRatio)
+        return;
+    const QSize wanted = size.expandedTo(current);
+    QImage grown(wanted * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(devicePixelRatio);
+    grown.fill(Qt::transparent);
+    if (!image_.isNull() && !image_.size().isEmpty()) {
+        QPainter painter(&grown);
+        painter.drawImage(QPointF(0, 0), image_);
+    }
+    image_ = std::move(grown);
+}
+
+Canvas::Result Canvas::Clear() {
+    image_.fill(Qt::transparent);
+    printPosition_ = {};
+    return {true, Bounds()};
+}
+
+Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
+    const QPointF a = Map(from);
+    const QPointF b = Map(to);
+    if (!Finite(a) || !Finite(b))
+        return {};
+    // A pixel of margin, so that a line along the edge is still drawn.
+    const auto visible = ClipTo(QRectF(Bounds()).adjusted(-1, -1, 1, 1), a, b);
+    if (!visible)
+        return {};
+    QPainter painter(&image_);
+    if (!painter.isActive())
+        return {false, {}};
+    painter.setPen(PlainPen(colour));
+    painter.drawLine(*visible);
+    return {
+        true,
+        QRectF(visible->p1(), visible->p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2)};
+}
+
+Canvas::Result Canvas::Point(QPointF at, QColor colour) {
+    const QPointF p = Map(at);
+    if (!Finite(p) || !QRectF(Bounds()).contains(p))
+        return {};
+    QPainter painter(&image_);
+    if (!painter.isActive())
+        return {false, {}};
+    const QRectF pixel(std::floor(p.x()), std::floor(p.y()), 1, 1);
+    painter.fillRect(pixel, colour);
+    return {true, pixel.toAlignedRect()};
+}
+
+Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
+    // Beyond a million pixels a circle cannot be rasterised precisely; nothing
+    // in the program draws one that large.
+    constexpr double kLargestRadius = 1e6;
+    const QPointF c = Map(centre);
+    const double r = radius * pixelsPerTwip_;
+    if (!Finite(c) || !std::isfinite(r) || std::fabs(r) > kLargestRadius)
+        return {};
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    if (!box.intersects(QRectF(Bounds())))
+        return {};
+    QPainter painter(&image_);
+    if (!painter.isActive())
+        return {false, {}};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(PlainPen(colour));
+    painter.drawEllipse(box);
+    return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
+}
+
+Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font, QColor colour) {
+    QPainter painter(&image_);
+    if (!painter.isActive())
+        return {false, {}};
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QFontMetricsF metrics(font);
+    const QPointF baseline = printPosition_ + QPointF(0, metrics.ascent());
+    painter.drawText(baseline, text);
+    const QRectF area(printPosition_, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+    printPosition_.ry() += metrics.lineSpacing();
+    return {true, area.toAlignedRect()};
+}
+
+} // namespace hc

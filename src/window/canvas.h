@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+
+class QPainter;
+
+namespace hc {
+
+// The window's drawing, kept in an image at the device pixel ratio so that it
+// survives being covered, resized and uncovered, and stays crisp on high-DPI
+// screens. Coordinates come in twips and are mapped to device-independent
+// pixels with the screen's logical DPI.
+//
+// Each drawing call reports whether it could draw and which part of the widget
+// it changed; something wholly outside the image changes nothing and is no failure.
+class Canvas {
+  public:
+    struct Result {
+        bool ok = true;
+        QRect changed; // in device-independent pixels
+    };
+
+    Canvas(double logicalDpi, qreal devicePixelRatio);
+
+    double pixelsPerTwip() const { return pixelsPerTwip_; }
+    double ToPixels(double twips) const { return twips * pixelsPerTwip_; }
+
+    // Grows the image to cover `size` (device-independent pixels), keeping
+    // what is drawn; it never shrinks, so a narrowed window loses nothing.
+    void Cover(QSize size, qreal devicePixelRatio);
+    const QImage& image() const { return image_; }
+
+    Result Clear();
+    Result Line(QPointF from, QPointF to, QColor colour); // twips
+    Result Point(QPointF at, QColor colour);              // twips
+    Result Circle(QPointF centre, double radius, QColor colour);
+    // Writes a line of text at the print position, then moves it to the next line.
+    Result PrintLine(const QString& text, const QFont& font, QColor colour);
+
+  private:
+    QPointF Map(QPointF twips) const { return twips * pixelsPerTwip_; }
+    QRect Bounds() const;
+
+    double pixelsPerTwip_;
+    QImage image_;
+    QPointF printPosition_; // device-independent pixels
+};
+
+} // namespace hc

@@ -1,0 +1,225 @@
+#include "form1.h"
+
+#include "adjust_command.h"
+#include "catenary_command.h"
+#include "control_table.h"
+#include "demonstrations.h"
+#include "error_report.h"
+#include "fault_status.h"
+#include "run_error.h"
+#include "window_handlers.h"
+#include "wrapping_button.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWindow>
+#include <cmath>
+#include <exception>
+
+namespace hc {
+
+namespace {
+
+constexpr double kCaptionPointSize = 7;
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+Form1::Form1(const QLocale& locale, QWidget* parent)
+    : QWidget(parent)
+    , canvas_(logicalDpiX(), devicePixelRatioF())
+    , surface_(*this, locale) {
+    setWindowTitle(FromUtf8(kFormCaption));
+    QFont captions = font();
+    captions.setPointSizeF(kCaptionPointSize);
+    setFont(captions);
+    resize(qRound(canvas_.ToPixels(kDesignedClientWidth)),
+           qRound(canvas_.ToPixels(kDesignedClientHeight)));
+    BuildControls();
+    canvas_.Cover(size(), devicePixelRatioF());
+}
+
+void Form1::BuildControls() {
+    const auto place = [this](const ControlSpec& spec) {
+        return QRect(qRound(canvas_.ToPixels(spec.left)), qRound(canvas_.ToPixels(spec.top)),
+                     qRound(canvas_.ToPixels(spec.width)), qRound(canvas_.ToPixels(spec.height)));
+    };
+    const std::pair<std::string_view, Handler> bindings[] = {
+        {"Command1", ClearCommand}, {"Command4", AdjustCommand},   {"Command6", PlotCube},
+        {"Command7", PlotSquare},   {"Command8", CatenaryCommand},
+    };
+
+    QWidget* previous = nullptr;
+    for (const ControlSpec& spec : kControls) {
+        QWidget* control = nullptr;
+        const QString text = FromUtf8(spec.text);
+        switch (spec.kind) {
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(text, this);
+            edit->setAccessibleName(FromUtf8(spec.accessibleName));
+            const int index = spec.name.back() - '1';
+            textBoxes_[static_cast<std::size_t>(index)] = edit;
+            control = edit;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(text, this);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setAutoFillBackground(true); // hides the drawing behind it, as a label box does
+            control = label;
+            break;
+        }
+        case ControlKind::Button: {
+            auto* button = new WrappingButton(text, this);
+            button->setAutoDefault(false);
+            for (const auto& [name, handler] : bindings) {
+                if (name == spec.name) {
+                    connect(button, &QPushButton::clicked, this,
+                            [this, handler = handler, text] { Run(handler, text); });
+                }
+            }
+            control = button;
+            break;
+        }
+        }
+        control->setObjectName(FromUtf8(spec.name));
+        control->setGeometry(place(spec));
+        if (control->focusPolicy() != Qt::NoFocus) {
+            if (previous != nullptr)
+                setTabOrder(previous, control);
+            previous = control;
+        }
+    }
+    textBoxes_[0]->setFocus();
+}
+
+QString Form1::ApplicationTitle() {
+    return FromUtf8(kFormCaption);
+}
+
+QMargins Form1::FrameMargins() const {
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QSizeF Form1::OuterSizeTwips() const {
+    return QSizeF(frameGeometry().size()) / canvas_.pixelsPerTwip();
+}
+
+bool Form1::SetOuterSize(std::optional<float> widthTwips, std::optional<float> heightTwips) {
+    const QMargins margins = FrameMargins();
+    QSize client = size();
+    const auto clientPixels = [this](float twips, int frame) -> std::optional<int> {
+        const double pixels = canvas_.ToPixels(twips) - frame;
+        if (!std::isfinite(pixels) || pixels < 1 || pixels > QWIDGETSIZE_MAX)
+            return std::nullopt;
+        return static_cast<int>(std::lround(pixels));
+    };
+    if (widthTwips) {
+        const auto width = clientPixels(*widthTwips, margins.left() + margins.right());
+        if (!width)
+            return false;
+        client.setWidth(*width);
+    }
+    if (heightTwips) {
+        const auto height = clientPixels(*heightTwips, margins.top() + margins.bottom());
+        if (!height)
+            return false;
+        client.setHeight(*height);
+    }
+    resize(client);
+    return true;
+}
+
+bool Form1::Repaint(const Canvas::Result& result) {
+    if (!result.changed.isEmpty())
+        update(result.changed);
+    return result.ok;
+}
+
+QColor Form1::ForegroundColour() const {
+    return palette().color(QPalette::WindowText);
+}
+
+QLineEdit* Form1::textBox(TextBox box) const {
+    return textBoxes_[static_cast<std::size_t>(box) - 1];
+}
+
+void Form1::ShowMessage(const QString& prompt) {
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), prompt, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    if (canvas_.image().devicePixelRatio() != devicePixelRatioF())
+        canvas_.Cover(size(), devicePixelRatioF());
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPointF(0, 0), canvas_.image());
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    canvas_.Cover(size(), devicePixelRatioF());
+    QWidget::resizeEvent(event);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Not every platform activates a new window (X11 without a window manager
+    // never does), so the first show also asks for the activation handler.
+    if (!activated_)
+        QMetaObject::invokeMethod(this, &Form1::Activate, Qt::QueuedConnection);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Activate();
+}
+
+void Form1::Activate() {
+    if (activated_)
+        return;
+    if (running_) { // a handler is waiting on a message box: activate after it
+        QMetaObject::invokeMethod(this, &Form1::Activate, Qt::QueuedConnection);
+        return;
+    }
+    activated_ = true;
+    Run(ActivateHandler, tr("открытие окна"));
+}
+
+void Form1::Run(Handler handler, const QString& command) {
+    if (running_)
+        return;
+    running_ = true;
+    QString report;
+    // A handler starts from a clean fault status, even after one that was abandoned.
+    ClearFaults();
+    try {
+        handler(sheet_, surface_);
+    } catch (const RunError& error) {
+        report = QString::fromStdString(DescribeError(error, command.toStdString()));
+    } catch (const std::exception& error) {
+        report = tr("Команда «%1» прервана: внутренняя ошибка (%2).")
+                     .arg(command, QString::fromLocal8Bit(error.what()));
+    }
+    ClearFaults();
+    if (!report.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, ApplicationTitle(), report, QMessageBox::Ok, this);
+        box.exec();
+    }
+    running_ = false;
+}
+
+} // namespace hc

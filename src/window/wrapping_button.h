@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace hc {
+
+// A push button whose caption wraps at word boundaries inside its box, as
+// "Построить график Морвина" must on a button 1215 twips wide.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace hc
