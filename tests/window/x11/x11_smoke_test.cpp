@@ -1,0 +1,60 @@
+// Starts the real program on an X server (Xvfb, with no window manager, so no
+// activation ever arrives) and waits for its frame to appear on the screen.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString programPath;
+
+// The longest horizontal run of dark red (the frame's colour) on the screen.
+int LongestFrameRun(const QImage& screen) {
+    const QImage image = screen.convertToFormat(QImage::Format_RGB32);
+    int longest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            run = image.pixel(x, y) == qRgb(128, 0, 0) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    return longest;
+}
+
+TEST(X11SmokeTest, TheWindowAppearsWithItsFrame) {
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(programPath, {});
+    ASSERT_TRUE(program.waitForStarted(5000));
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    int run = 0;
+    for (int attempt = 0; attempt < 100 && run < 400; ++attempt) {
+        QTest::qWait(100);
+        ASSERT_EQ(program.state(), QProcess::Running) << "the program ended";
+        run = LongestFrameRun(screen->grabWindow(0).toImage());
+    }
+    program.terminate();
+    program.waitForFinished(5000);
+    // The x axis spans the whole client area of a 7000-twip-wide window.
+    EXPECT_GE(run, 400);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: x11_smoke_test PROGRAM\n");
+        return 2;
+    }
+    programPath = QString::fromLocal8Bit(argv[1]);
+    return RUN_ALL_TESTS();
+}
