@@ -143,9 +143,16 @@ bool Form1::SetOuterSize(std::optional<float> widthTwips, std::optional<float> h
 }
 
 bool Form1::Repaint(const Canvas::Result& result) {
-    if (!result.changed.isEmpty())
-        update(result.changed);
+    // One update per handler, not one per dot: the repaint manager's region
+    // bookkeeping would cost more than the dots themselves.
+    dirty_ |= result.changed;
     return result.ok;
+}
+
+void Form1::FlushDrawing() {
+    if (!dirty_.isEmpty())
+        update(dirty_);
+    dirty_ = {};
 }
 
 QColor Form1::ForegroundColour() const {
@@ -157,6 +164,7 @@ QLineEdit* Form1::textBox(TextBox box) const {
 }
 
 void Form1::ShowMessage(const QString& prompt) {
+    FlushDrawing(); // what was drawn so far shows behind the message
     QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), prompt, QMessageBox::Ok, this);
     box.exec();
 }
@@ -215,6 +223,7 @@ void Form1::Run(Handler handler, const QString& command) {
                      .arg(command, QString::fromLocal8Bit(error.what()));
     }
     ClearFaults();
+    FlushDrawing();
     if (!report.isEmpty()) {
         QMessageBox box(QMessageBox::Critical, ApplicationTitle(), report, QMessageBox::Ok, this);
         box.exec();

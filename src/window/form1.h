@@ -51,11 +51,13 @@ class Form1 : public QWidget {
     void Activate();
     void Run(Handler handler, const QString& command);
     QMargins FrameMargins() const;
+    void FlushDrawing();
 
     Sheet sheet_;
     Canvas canvas_;
     QtSurface surface_;
     std::array<QLineEdit*, 9> textBoxes_{};
+    QRect dirty_; // drawn but not yet asked to be painted
     bool activated_ = false;
     bool running_ = false;
 };
