@@ -120,6 +120,11 @@ double ToNumber(std::string_view text, std::string_view decimalSeparator) {
 std::string ToText(double value, std::string_view decimalSeparator) {
     if (value == 0)
         return "0"; // also for -0, which is not a negative value
+    // Rounded to fifteen digits, the largest doubles would read back as beyond
+    // the double range; they are written as the largest fifteen-digit number below.
+    constexpr double kLargestFifteenDigits = 1.79769313486231e308;
+    if (std::fabs(value) > kLargestFifteenDigits && std::isfinite(value))
+        value = std::copysign(kLargestFifteenDigits, value);
     std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, 15);

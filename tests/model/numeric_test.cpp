@@ -110,7 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
         ToTextRow{"LargestPlain", 999999999999999, "999999999999999", "999999999999999"},
         ToTextRow{"RoundsUpToExponent", 999999999999999.9, "1E+15", "1E+15"},
         ToTextRow{"Large", 77481.9e20, "7.74819E+24", "7,74819E+24"},
-        ToTextRow{"NegativeSmall", -2.5e-300, "-2.5E-300", "-2,5E-300"}),
+        ToTextRow{"NegativeSmall", -2.5e-300, "-2.5E-300", "-2,5E-300"},
+        // Rounding up would give a text that reads back as an overflow.
+        ToTextRow{"LargestDouble", 1.7976931348623157e308, "1.79769313486231E+308",
+                  "1,79769313486231E+308"},
+        ToTextRow{"LargestNegative", -1.7976931348623157e308, "-1.79769313486231E+308",
+                  "-1,79769313486231E+308"}),
     [](const auto& info) { return info.param.name; });
 
 // The C library's locale is the user's once the window starts; the conversions
