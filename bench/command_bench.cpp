@@ -1,0 +1,120 @@
+// What a press costs: the commands on a surface that does nothing (the bare
+// arithmetic), and the same presses on the real window, handled and painted.
+#include "catenary_command.h"
+#include "demonstrations.h"
+#include "fault_status.h"
+#include "form1.h"
+#include "null_surface.h"
+#include "sheet.h"
+#include "window_handlers.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using hc::Form1;
+
+void BM_CatenaryBare(benchmark::State& state) {
+    hc::Sheet sheet;
+    hc::NullSurface surface;
+    hc::ResetSheet(sheet);
+    for (auto _ : state) {
+        hc::ClearFaults();
+        hc::CatenaryCommand(sheet, surface);
+        benchmark::DoNotOptimize(sheet.X);
+    }
+}
+BENCHMARK(BM_CatenaryBare);
+
+void BM_CubeBare(benchmark::State& state) {
+    hc::Sheet sheet;
+    hc::NullSurface surface;
+    hc::ResetSheet(sheet);
+    for (auto _ : state) {
+        hc::ClearFaults();
+        hc::PlotCube(sheet, surface);
+        benchmark::DoNotOptimize(sheet.X);
+    }
+}
+BENCHMARK(BM_CubeBare);
+
+// A shown window, widened so that every button is on screen.
+class Window {
+  public:
+    Window() {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the window was never exposed");
+        QCoreApplication::processEvents();
+        Press("Command1");
+    }
+    // A click, handled, then everything it asked to be painted painted.
+    void Press(const char* name) {
+        form.findChild<QPushButton*>(name)->click();
+        Paint();
+    }
+    void Paint() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    Form1 form{QLocale::c()};
+};
+
+void BM_CatenaryWindow(benchmark::State& state) {
+    Window window;
+    for (auto _ : state)
+        window.Press("Command8");
+}
+BENCHMARK(BM_CatenaryWindow);
+
+void BM_CubeWindow(benchmark::State& state) {
+    Window window;
+    for (auto _ : state)
+        window.Press("Command6");
+}
+BENCHMARK(BM_CubeWindow);
+
+void BM_SquareWindow(benchmark::State& state) {
+    Window window;
+    for (auto _ : state)
+        window.Press("Command7");
+}
+BENCHMARK(BM_SquareWindow);
+
+void BM_AdjustWindow(benchmark::State& state) {
+    Window window;
+    window.Press("Command8");
+    for (auto _ : state)
+        window.Press("Command4");
+}
+BENCHMARK(BM_AdjustWindow);
+
+void BM_ClearWindow(benchmark::State& state) {
+    Window window;
+    for (auto _ : state)
+        window.Press("Command1");
+}
+BENCHMARK(BM_ClearWindow);
+
+void BM_FullRepaint(benchmark::State& state) {
+    Window window;
+    window.Press("Command8");
+    for (auto _ : state)
+        window.form.repaint();
+}
+BENCHMARK(BM_FullRepaint);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
