@@ -59,14 +59,11 @@ QPen PlainPen(QColor colour) {
 
 } // namespace
 
-Canvas::Canvas(double logicalDpi, qreal devicePixelRatio)
-    : pixelsPerTwip_(logicalDpi / kTwipsPerInch) {
-    image_ = QImage(QSize(0, 0), QImage::Format_ARGB32_Premultiplied);
+Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QColor background)
+    : pixelsPerTwip_(logicalDpi / kTwipsPerInch)
+    , background_(background) {
+    image_ = QImage(QSize(0, 0), QImage::Format_RGB32);
     image_.setDevicePixelRatio(devicePixelRatio);
-}
-
-QRect Canvas::Bounds() const {
-    return QRect(QPoint(0, 0), image_.deviceIndependentSize().toSize());
 }
 
 void Canvas::Cover(QSize size, qreal devicePixelRatio) {
@@ -75,18 +72,19 @@ void Canvas::Cover(QSize size, qreal devicePixelRatio) {
         image_.devicePixelRatio() == devicePixelRatio)
         return;
     const QSize wanted = size.expandedTo(current);
-    QImage grown(wanted * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    QImage grown(wanted * devicePixelRatio, QImage::Format_RGB32);
     grown.setDevicePixelRatio(devicePixelRatio);
-    grown.fill(Qt::transparent);
+    grown.fill(background_);
     if (!image_.isNull() && !image_.size().isEmpty()) {
         QPainter painter(&grown);
         painter.drawImage(QPointF(0, 0), image_);
     }
     image_ = std::move(grown);
+    size_ = wanted;
 }
 
 Canvas::Result Canvas::Clear() {
-    image_.fill(Qt::transparent);
+    image_.fill(background_);
     printPosition_ = {};
     return {true, Bounds()};
 }
@@ -110,13 +108,15 @@ Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
         QRectF(visible->p1(), visible->p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2)};
 }
 
-Canvas::Result Canvas::Point(QPointF at, QColor colour) {
-    const QPointF p = Map(at);
-    if (!Finite(p) || !QRectF(Bounds()).contains(p))
+Canvas::Result Canvas::Point(QPointF at, QRgb colour) {
+    const double x = at.x() * pixelsPerTwip_;
+    const double y = at.y() * pixelsPerTwip_;
+    // Written so that NaN falls outside too.
+    if (!(x >= 0 && x < size_.width() && y >= 0 && y < size_.height()))
         return {};
     // Plots set hundreds of dots per press: write the pixels straight into the
     // image rather than paying for a QPainter per dot.
-    const QPoint pixel(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+    const QPoint pixel(static_cast<int>(x), static_cast<int>(y)); // non-negative: truncation floors
     const qreal ratio = image_.devicePixelRatio();
     const int left = static_cast<int>(pixel.x() * ratio);
     const int top = static_cast<int>(pixel.y() * ratio);
@@ -124,7 +124,7 @@ Canvas::Result Canvas::Point(QPointF at, QColor colour) {
         std::min(std::max(left + 1, static_cast<int>((pixel.x() + 1) * ratio)), image_.width());
     const int bottom =
         std::min(std::max(top + 1, static_cast<int>((pixel.y() + 1) * ratio)), image_.height());
-    const QRgb value = qPremultiply(colour.rgba());
+    const QRgb value = colour | 0xFF000000U;
     for (int y = top; y < bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
         std::fill(line + left, line + right, value);

@@ -24,7 +24,9 @@ class Canvas {
         QRect changed; // in device-independent pixels
     };
 
-    Canvas(double logicalDpi, qreal devicePixelRatio);
+    // The image is opaque, `background` where nothing is drawn, so that painting
+    // the window is a plain copy rather than a blend.
+    Canvas(double logicalDpi, qreal devicePixelRatio, QColor background);
 
     double pixelsPerTwip() const { return pixelsPerTwip_; }
     double ToPixels(double twips) const { return twips * pixelsPerTwip_; }
@@ -36,17 +38,19 @@ class Canvas {
 
     Result Clear();
     Result Line(QPointF from, QPointF to, QColor colour); // twips
-    Result Point(QPointF at, QColor colour);              // twips
+    Result Point(QPointF at, QRgb colour);                // twips
     Result Circle(QPointF centre, double radius, QColor colour);
     // Writes a line of text at the print position, then moves it to the next line.
     Result PrintLine(const QString& text, const QFont& font, QColor colour);
 
   private:
     QPointF Map(QPointF twips) const { return twips * pixelsPerTwip_; }
-    QRect Bounds() const;
+    QRect Bounds() const { return QRect(QPoint(0, 0), size_); }
 
     double pixelsPerTwip_;
+    QColor background_;
     QImage image_;
+    QSize size_;            // of the image, in device-independent pixels
     QPointF printPosition_; // device-independent pixels
 };
 

@@ -7,6 +7,7 @@
 #include "error_report.h"
 #include "fault_status.h"
 #include "run_error.h"
+#include "vector_state.h"
 #include "window_handlers.h"
 #include "wrapping_button.h"
 
@@ -17,6 +18,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -34,9 +36,11 @@ QString FromUtf8(std::string_view text) {
 
 Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
-    , canvas_(logicalDpiX(), devicePixelRatioF())
+    , canvas_(logicalDpiX(), devicePixelRatioF(), palette().color(QPalette::Window))
     , surface_(*this, locale) {
     setWindowTitle(FromUtf8(kFormCaption));
+    setAttribute(Qt::WA_OpaquePaintEvent); // the canvas covers the whole window
+    foreground_ = palette().color(QPalette::WindowText).rgb();
     QFont captions = font();
     captions.setPointSizeF(kCaptionPointSize);
     setFont(captions);
@@ -144,19 +148,36 @@ bool Form1::SetOuterSize(std::optional<float> widthTwips, std::optional<float> h
 
 bool Form1::Repaint(const Canvas::Result& result) {
     // One update per handler, not one per dot: the repaint manager's region
-    // bookkeeping would cost more than the dots themselves.
-    dirty_ |= result.changed;
+    // bookkeeping would cost more than the dots themselves. A dot far from the
+    // box being grown (the corner dot before a curve) starts a new box, so that
+    // the controls between them are not repainted for nothing.
+    constexpr int kNear = 32;
+    const QRect& changed = result.changed;
+    if (changed.isEmpty())
+        return result.ok;
+    if (dirtyBox_.isEmpty()) {
+        dirtyBox_ = changed;
+    } else if (changed.left() > dirtyBox_.right() + kNear ||
+               changed.right() < dirtyBox_.left() - kNear ||
+               changed.top() > dirtyBox_.bottom() + kNear ||
+               changed.bottom() < dirtyBox_.top() - kNear) {
+        dirtyRegion_ += dirtyBox_;
+        dirtyBox_ = changed;
+    } else {
+        dirtyBox_.setCoords(std::min(dirtyBox_.left(), changed.left()),
+                            std::min(dirtyBox_.top(), changed.top()),
+                            std::max(dirtyBox_.right(), changed.right()),
+                            std::max(dirtyBox_.bottom(), changed.bottom()));
+    }
     return result.ok;
 }
 
 void Form1::FlushDrawing() {
-    if (!dirty_.isEmpty())
-        update(dirty_);
-    dirty_ = {};
-}
-
-QColor Form1::ForegroundColour() const {
-    return palette().color(QPalette::WindowText);
+    const QRegion dirty = dirtyRegion_ + dirtyBox_;
+    if (!dirty.isEmpty())
+        update(dirty);
+    dirtyBox_ = {};
+    dirtyRegion_ = {};
 }
 
 QLineEdit* Form1::textBox(TextBox box) const {
@@ -174,6 +195,7 @@ void Form1::paintEvent(QPaintEvent* event) {
         canvas_.Cover(size(), devicePixelRatioF());
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QPointF(0, 0), canvas_.image());
 }
 
@@ -192,6 +214,8 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        foreground_ = palette().color(QPalette::WindowText).rgb();
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Activate();
 }
@@ -214,6 +238,7 @@ void Form1::Run(Handler handler, const QString& command) {
     QString report;
     // A handler starts from a clean fault status, even after one that was abandoned.
     ClearFaults();
+    ResetVectorState();
     try {
         handler(sheet_, surface_);
     } catch (const RunError& error) {

@@ -6,6 +6,7 @@
 #include "sheet.h"
 
 #include <QLocale>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -31,7 +32,8 @@ class Form1 : public QWidget {
 
     // What the drawing surface needs of the window.
     bool Repaint(const Canvas::Result& result);
-    QColor ForegroundColour() const;
+    QColor ForegroundColour() const { return QColor::fromRgb(foreground_); }
+    QRgb ForegroundRgb() const { return foreground_; }
     bool SetOuterSize(std::optional<float> widthTwips, std::optional<float> heightTwips);
     QLineEdit* textBox(TextBox box) const;
     void ShowMessage(const QString& prompt);
@@ -57,7 +59,11 @@ class Form1 : public QWidget {
     Canvas canvas_;
     QtSurface surface_;
     std::array<QLineEdit*, 9> textBoxes_{};
-    QRect dirty_; // drawn but not yet asked to be painted
+    // Drawn but not yet asked to be painted: the box being grown by nearby
+    // drawing, and the boxes finished earlier.
+    QRgb foreground_ = 0; // the palette's text colour, looked up once, not per dot
+    QRect dirtyBox_;
+    QRegion dirtyRegion_;
     bool activated_ = false;
     bool running_ = false;
 };

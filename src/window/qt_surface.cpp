@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "numeric.h"
+#include "vector_state.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -13,6 +14,13 @@ namespace {
 QColor FromBgr(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
+}
+
+// Qt's own code leaves the vector registers dirty; the plotting loop that may
+// follow a call into Qt must not pay for that (see ResetVectorState).
+bool AfterQt(bool ok) {
+    ResetVectorState();
+    return ok;
 }
 
 QString FromUtf8(std::string_view text) {
@@ -30,19 +38,19 @@ std::string QtSurface::DecimalSeparator() const {
 }
 
 bool QtSurface::DoCls() {
-    return form_.Repaint(form_.canvas().Clear());
+    return AfterQt(form_.Repaint(form_.canvas().Clear()));
 }
 
 bool QtSurface::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    return form_.Repaint(form_.canvas().Line({x1, y1}, {x2, y2}, FromBgr(colour)));
+    return AfterQt(form_.Repaint(form_.canvas().Line({x1, y1}, {x2, y2}, FromBgr(colour))));
 }
 
 bool QtSurface::DoPSet(float x, float y) {
-    return form_.Repaint(form_.canvas().Point({x, y}, form_.ForegroundColour()));
+    return form_.Repaint(form_.canvas().Point({x, y}, form_.ForegroundRgb()));
 }
 
 bool QtSurface::DoCircle(float x, float y, float radius, Colour colour) {
-    return form_.Repaint(form_.canvas().Circle({x, y}, radius, FromBgr(colour)));
+    return AfterQt(form_.Repaint(form_.canvas().Circle({x, y}, radius, FromBgr(colour))));
 }
 
 void QtSurface::DoPrint(std::span<const PrintItem> items) {
@@ -53,16 +61,16 @@ void QtSurface::DoPrint(std::span<const PrintItem> items) {
         else
             parts << FromUtf8(std::get<std::string>(item));
     }
-    form_.Repaint(
-        form_.canvas().PrintLine(parts.join(' '), form_.font(), form_.ForegroundColour()));
+    AfterQt(form_.Repaint(
+        form_.canvas().PrintLine(parts.join(' '), form_.font(), form_.ForegroundColour())));
 }
 
 bool QtSurface::DoSetWidth(float twips) {
-    return form_.SetOuterSize(twips, std::nullopt);
+    return AfterQt(form_.SetOuterSize(twips, std::nullopt));
 }
 
 bool QtSurface::DoSetHeight(float twips) {
-    return form_.SetOuterSize(std::nullopt, twips);
+    return AfterQt(form_.SetOuterSize(std::nullopt, twips));
 }
 
 bool QtSurface::DoText(TextBox box, std::string& text) {
@@ -70,7 +78,7 @@ bool QtSurface::DoText(TextBox box, std::string& text) {
     if (edit == nullptr)
         return false;
     text = edit->text().toStdString();
-    return true;
+    return AfterQt(true);
 }
 
 bool QtSurface::DoSetText(TextBox box, std::string_view text) {
@@ -79,7 +87,7 @@ bool QtSurface::DoSetText(TextBox box, std::string_view text) {
         return false;
     edit->setText(FromUtf8(text));
     edit->setCursorPosition(0); // long numbers show their leading digits
-    return true;
+    return AfterQt(true);
 }
 
 void QtSurface::DoShowMessage(std::string_view prompt) {
