@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <string_view>
 
 namespace {
 
@@ -66,41 +67,19 @@ class Window {
     Form1 form{QLocale::c()};
 };
 
-void BM_CatenaryWindow(benchmark::State& state) {
+// A button pressed again and again; the adjust step runs after one catenary press.
+void BM_PressWindow(benchmark::State& state, const char* button) {
     Window window;
-    for (auto _ : state)
+    if (std::string_view(button) == "Command4")
         window.Press("Command8");
-}
-BENCHMARK(BM_CatenaryWindow);
-
-void BM_CubeWindow(benchmark::State& state) {
-    Window window;
     for (auto _ : state)
-        window.Press("Command6");
+        window.Press(button);
 }
-BENCHMARK(BM_CubeWindow);
-
-void BM_SquareWindow(benchmark::State& state) {
-    Window window;
-    for (auto _ : state)
-        window.Press("Command7");
-}
-BENCHMARK(BM_SquareWindow);
-
-void BM_AdjustWindow(benchmark::State& state) {
-    Window window;
-    window.Press("Command8");
-    for (auto _ : state)
-        window.Press("Command4");
-}
-BENCHMARK(BM_AdjustWindow);
-
-void BM_ClearWindow(benchmark::State& state) {
-    Window window;
-    for (auto _ : state)
-        window.Press("Command1");
-}
-BENCHMARK(BM_ClearWindow);
+BENCHMARK_CAPTURE(BM_PressWindow, Catenary, "Command8");
+BENCHMARK_CAPTURE(BM_PressWindow, Cube, "Command6");
+BENCHMARK_CAPTURE(BM_PressWindow, Square, "Command7");
+BENCHMARK_CAPTURE(BM_PressWindow, Adjust, "Command4");
+BENCHMARK_CAPTURE(BM_PressWindow, Clear, "Command1");
 
 // The two halves of a catenary press: the handler, and the painting it asked for.
 void BM_CatenaryWindowHandlerOnly(benchmark::State& state) {

@@ -51,9 +51,9 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
 }
 
 void Form1::BuildControls() {
-    const auto place = [this](const ControlSpec& spec) {
-        return QRect(qRound(canvas_.ToPixels(spec.left)), qRound(canvas_.ToPixels(spec.top)),
-                     qRound(canvas_.ToPixels(spec.width)), qRound(canvas_.ToPixels(spec.height)));
+    const auto place = [this](const ControlSpec& entry) {
+        return QRect(qRound(canvas_.ToPixels(entry.left)), qRound(canvas_.ToPixels(entry.top)),
+                     qRound(canvas_.ToPixels(entry.width)), qRound(canvas_.ToPixels(entry.height)));
     };
     const std::pair<std::string_view, Handler> bindings[] = {
         {"Command1", ClearCommand}, {"Command4", AdjustCommand},   {"Command6", PlotCube},
@@ -61,14 +61,14 @@ void Form1::BuildControls() {
     };
 
     QWidget* previous = nullptr;
-    for (const ControlSpec& spec : kControls) {
+    for (const ControlSpec& entry : kControls) {
         QWidget* control = nullptr;
-        const QString text = FromUtf8(spec.text);
-        switch (spec.kind) {
+        const QString text = FromUtf8(entry.text);
+        switch (entry.kind) {
         case ControlKind::TextBox: {
             auto* edit = new QLineEdit(text, this);
-            edit->setAccessibleName(FromUtf8(spec.accessibleName));
-            const int index = spec.name.back() - '1';
+            edit->setAccessibleName(FromUtf8(entry.accessibleName));
+            const int index = entry.name.back() - '1';
             textBoxes_[static_cast<std::size_t>(index)] = edit;
             control = edit;
             break;
@@ -86,7 +86,7 @@ void Form1::BuildControls() {
             auto* button = new WrappingButton(text, this);
             button->setAutoDefault(false);
             for (const auto& [name, handler] : bindings) {
-                if (name == spec.name) {
+                if (name == entry.name) {
                     connect(button, &QPushButton::clicked, this,
                             [this, handler = handler, text] { Run(handler, text); });
                 }
@@ -95,8 +95,8 @@ void Form1::BuildControls() {
             break;
         }
         }
-        control->setObjectName(FromUtf8(spec.name));
-        control->setGeometry(place(spec));
+        control->setObjectName(FromUtf8(entry.name));
+        control->setGeometry(place(entry));
         if (control->focusPolicy() != Qt::NoFocus) {
             if (previous != nullptr)
                 setTabOrder(previous, control);

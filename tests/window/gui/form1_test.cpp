@@ -25,10 +25,10 @@ TEST_F(Form1Test, StartsAtSevenThousandByTenThousandTwipsWithTheFrameOnly) {
 
 TEST_F(Form1Test, ControlsHoldTheirInitialTextsAndPlaces) {
     const double ppt = form->canvas().pixelsPerTwip();
-    for (const ControlSpec& spec : kControls) {
-        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const ControlSpec& entry : kControls) {
+        const QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
         QWidget* control = form->findChild<QWidget*>(name);
-        ASSERT_NE(control, nullptr) << spec.name;
+        ASSERT_NE(control, nullptr) << entry.name;
         QString text;
         if (auto* edit = qobject_cast<QLineEdit*>(control))
             text = edit->text();
@@ -36,10 +36,10 @@ TEST_F(Form1Test, ControlsHoldTheirInitialTextsAndPlaces) {
             text = label->text();
         else if (auto* button = qobject_cast<QPushButton*>(control))
             text = button->text();
-        EXPECT_EQ(text.toStdString(), spec.text) << spec.name;
-        EXPECT_NEAR(control->x(), spec.left * ppt, 1) << spec.name;
-        EXPECT_NEAR(control->y(), spec.top * ppt, 1) << spec.name;
-        EXPECT_NEAR(control->width(), spec.width * ppt, 1) << spec.name;
+        EXPECT_EQ(text.toStdString(), entry.text) << entry.name;
+        EXPECT_NEAR(control->x(), entry.left * ppt, 1) << entry.name;
+        EXPECT_NEAR(control->y(), entry.top * ppt, 1) << entry.name;
+        EXPECT_NEAR(control->width(), entry.width * ppt, 1) << entry.name;
     }
 }
 
@@ -55,16 +55,16 @@ TEST_F(Form1Test, FocusStartsInText1AndTabFollowsTheTableSkippingLabels) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     ASSERT_EQ(QApplication::focusWidget(), Box("Text1"));
     QStringList visited;
-    for (const ControlSpec& spec : kControls) {
-        if (spec.kind == ControlKind::Label)
+    for (const ControlSpec& entry : kControls) {
+        if (entry.kind == ControlKind::Label)
             continue;
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QStringList expected;
-    for (const ControlSpec& spec : kControls)
-        if (spec.kind != ControlKind::Label)
-            expected << QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const ControlSpec& entry : kControls)
+        if (entry.kind != ControlKind::Label)
+            expected << QString::fromUtf8(entry.name.data(), entry.name.size());
     EXPECT_EQ(visited, expected);
     EXPECT_EQ(QApplication::focusWidget(), Box("Text1")); // and round again
 }
