@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -224,7 +225,7 @@ void Form1::Activate() {
     if (activated_)
         return;
     if (running_) { // a handler is waiting on a message box: activate after it
-        QMetaObject::invokeMethod(this, &Form1::Activate, Qt::QueuedConnection);
+        QTimer::singleShot(10, this, &Form1::Activate);
         return;
     }
     activated_ = true;
