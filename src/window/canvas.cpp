@@ -146,8 +146,7 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(PlainPen(colour));
+    painter.setPen(PlainPen(colour)); // aliased, like every other line: crisp at any ratio
     painter.drawEllipse(box);
     return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }

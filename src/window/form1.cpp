@@ -6,6 +6,7 @@
 #include "demonstrations.h"
 #include "error_report.h"
 #include "fault_status.h"
+#include "primer.h"
 #include "run_error.h"
 #include "vector_state.h"
 #include "window_handlers.h"
@@ -109,6 +110,14 @@ void Form1::BuildControls() {
 
 QString Form1::ApplicationTitle() {
     return FromUtf8(kFormCaption);
+}
+
+void Form1::Primer() {
+    Run([](Sheet&, DrawingSurface& surface) { hc::Primer(surface); }, QStringLiteral("Primer"));
+}
+
+std::int32_t Form1::ASD(std::int32_t number) {
+    return hc::ASD(number);
 }
 
 QMargins Form1::FrameMargins() const {

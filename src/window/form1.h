@@ -9,6 +9,7 @@
 #include <QRegion>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 class QLineEdit;
@@ -39,6 +40,12 @@ class Form1 : public QWidget {
     void ShowMessage(const QString& prompt);
 
     static QString ApplicationTitle();
+
+    // The window's two public operations, which no control invokes: a blue
+    // circle with a printed line, and number⁴ through 32-bit integers
+    // (RunError(Overflow) past |number| = 215).
+    void Primer();
+    static std::int32_t ASD(std::int32_t number);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

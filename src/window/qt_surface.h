@@ -15,7 +15,6 @@ class QtSurface : public DrawingSurface {
     QtSurface(Form1& form, QLocale locale);
 
     std::string DecimalSeparator() const override;
-    const QLocale& locale() const { return locale_; }
 
   protected:
     bool DoCls() override;

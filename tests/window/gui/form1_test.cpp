@@ -173,6 +173,27 @@ TEST_F(Form1Test, ActivationHandlerRunsOnceEvenWhenActivationComesAgain) {
     EXPECT_NEAR(WidthTwips(), 10000, 15);
 }
 
+TEST_F(Form1Test, PrimerDrawsItsBlueCircleAndPrintsOnTheWindow) {
+    // Dark pixels in the strip where printing starts, at the top-left corner.
+    const auto printed = [this] {
+        const QImage strip = form->canvas().image().copy(0, 0, 100, 16);
+        int dark = 0;
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                dark += qGray(strip.pixel(x, y)) < 128 ? 1 : 0;
+        return dark;
+    };
+    ASSERT_EQ(printed(), 0);
+    form->Primer();
+    const QImage& image = form->canvas().image();
+    const double ppt = form->canvas().pixelsPerTwip();
+    EXPECT_GT(CountPixels(image, qRgb(0, 0, 255)), 60) << "no blue circle";
+    EXPECT_EQ(PixelAtTwips(image, ppt, 500, 600), form->palette().color(QPalette::Window).rgb())
+        << "the circle is not filled";
+    EXPECT_GT(printed(), 10) << "nothing printed";
+    EXPECT_EQ(Form1::ASD(-3), 81);
+}
+
 TEST_F(Form1Test, DrawingSurvivesResizing) {
     Click("Command8");
     const double ppt = form->canvas().pixelsPerTwip();
