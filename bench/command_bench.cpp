@@ -1,13 +1,12 @@
 // What a press costs: the commands on a surface that does nothing (the bare
 // arithmetic), and the same presses on the real window, handled and painted.
-#include "catenary_command.h"
-#include "demonstrations.h"
-#include "fault_status.h"
-#include "form1.h"
+#include "drawing/demonstrations.h"
+#include "model/fault_status.h"
+#include "model/sheet.h"
 #include "null_surface.h"
-#include "sheet.h"
-#include "vector_state.h"
-#include "window_handlers.h"
+#include "window/catenary_command.h"
+#include "window/form1.h"
+#include "window/window_handlers.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -28,7 +27,6 @@ void BM_Bare(benchmark::State& state, Command command) {
     hc::ResetSheet(sheet);
     for (auto _ : state) {
         hc::ClearFaults();
-        hc::ResetVectorState(); // as the window does before each handler
         command(sheet, surface);
         benchmark::DoNotOptimize(sheet.X);
     }

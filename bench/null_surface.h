@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <array>
 #include <string>
@@ -19,7 +19,7 @@ class NullSurface : public DrawingSurface {
     bool DoLine(float, float, float, float, Colour) override { return true; }
     bool DoPSet(float, float) override { return true; }
     bool DoCircle(float, float, float, Colour) override { return true; }
-    void DoPrint(std::span<const PrintItem>) override {}
+    void DoPrint(std::string_view) override {}
     bool DoSetWidth(float) override { return true; }
     bool DoSetHeight(float) override { return true; }
     bool DoText(TextBox box, std::string& text) override;

@@ -2,7 +2,7 @@
 // program's window with its frame drawn, `label` the floor of any Qt window
 // with text, a QWidget showing one QLabel. Both live in this one binary, built
 // and linked the same way, so that only the window differs.
-#include "form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // Any finite double written by ToText reads back through ToNumber to the same
 // fifteen significant digits. The first byte picks the decimal separator, the
 // next eight are the double.
-#include "numeric.h"
+#include "model/numeric.h"
 
 #include <cfloat>
 #include <cmath>

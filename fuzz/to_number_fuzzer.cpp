@@ -1,8 +1,8 @@
 // Any text read as a number: never a crash, never a non-finite value, only
 // Overflow as an error, and the value's own text reads back to the same text.
 // The first byte picks the decimal separator.
-#include "numeric.h"
-#include "run_error.h"
+#include "model/numeric.h"
+#include "model/run_error.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Renders the window after a press of "Построить график Морвина", offscreen,
 // into the PNG named on the command line: the README's screenshot.
-#include "form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QPushButton>

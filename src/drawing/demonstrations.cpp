@@ -1,9 +1,9 @@
-#include "demonstrations.h"
+#include "drawing/demonstrations.h"
 
-#include "drawing_surface.h"
-#include "fault_status.h"
-#include "sheet.h"
-#include "sweep.h"
+#include "drawing/drawing_surface.h"
+#include "drawing/sweep.h"
+#include "model/fault_status.h"
+#include "model/sheet.h"
 
 namespace hc {
 
@@ -11,7 +11,7 @@ namespace {
 
 void PlotDemonstration(Sheet& sheet, DrawingSurface& surface, const Curve& f) {
     sheet.K = fp::Div(sheet.PlotW, 10);
-    FaultCheck("K");
+    FaultCheck(Step::Scale);
     Sweep(sheet, surface, f, -2.0f, 2.0f, 0.002f);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/text_box.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -13,11 +15,6 @@ using Colour = std::uint32_t;
 
 // The entry of the 16-colour palette; entry 4 is dark red (128, 0, 0).
 Colour QBColor(int index);
-
-enum class TextBox { Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9 };
-
-// "Text1" … "Text9": the control's name in the window.
-std::string_view ControlName(TextBox box);
 
 using PrintItem = std::variant<double, std::string>;
 
@@ -37,12 +34,20 @@ class DrawingSurface {
     void Line(float x1, float y1, float x2, float y2, Colour colour);
     void PSet(float x, float y); // in the foreground colour
     void Circle(float x, float y, float radius, Colour colour);
+    // Numbers as ToText writes them for the user's locale, items separated by a space.
     void Print(std::span<const PrintItem> items);
     void SetWidth(float twips); // outer size of the window
     void SetHeight(float twips);
     std::string Text(TextBox box);
     void SetText(TextBox box, std::string_view text);
     void ShowMessage(std::string_view prompt); // returns once dismissed
+
+    // The number at the start of the box's text (ToNumber), with either "." or
+    // the locale's separator; one beyond the double range raises
+    // RunError(Overflow) naming the box.
+    double Number(TextBox box);
+    // Writes the number as ToText does, with the locale's decimal separator.
+    void SetNumber(TextBox box, double value);
 
     // The decimal separator of the user's locale, for the text boxes' numbers.
     virtual std::string DecimalSeparator() const = 0;
@@ -57,7 +62,7 @@ class DrawingSurface {
     virtual bool DoLine(float x1, float y1, float x2, float y2, Colour colour) = 0;
     virtual bool DoPSet(float x, float y) = 0;
     virtual bool DoCircle(float x, float y, float radius, Colour colour) = 0;
-    virtual void DoPrint(std::span<const PrintItem> items) = 0;
+    virtual void DoPrint(std::string_view line) = 0;
     virtual bool DoSetWidth(float twips) = 0;
     virtual bool DoSetHeight(float twips) = 0;
     virtual bool DoText(TextBox box, std::string& text) = 0;

@@ -1,9 +1,9 @@
-#include "frame.h"
+#include "drawing/frame.h"
 
-#include "checked_int.h"
-#include "drawing_surface.h"
-#include "fault_status.h"
-#include "sheet.h"
+#include "drawing/drawing_surface.h"
+#include "model/checked_int.h"
+#include "model/fault_status.h"
+#include "model/sheet.h"
 
 namespace hc {
 
@@ -15,7 +15,7 @@ constexpr int kFrameColour = 4;
 // The frame's coordinates are computed one by one, each checked, then passed
 // to the surface as binary32.
 double Checked(double value) {
-    FaultCheck("DrawFrame");
+    FaultCheck(Step::Frame);
     return value;
 }
 

@@ -1,6 +1,6 @@
-#include "primer.h"
+#include "drawing/primer.h"
 
-#include "drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
-#include "sweep.h"
+#include "drawing/sweep.h"
 
-#include "drawing_surface.h"
-#include "fault_status.h"
-#include "sheet.h"
-#include "stepped_loop.h"
+#include "drawing/drawing_surface.h"
+#include "model/fault_status.h"
+#include "model/sheet.h"
+#include "model/stepped_loop.h"
 
 namespace hc {
 
@@ -12,11 +12,11 @@ void Sweep(Sheet& sheet, DrawingSurface& surface, const Curve& f, float start, f
     SteppedLoop(sheet.X, start, end, step, [&] {
         const double y = f(sheet.X);
         const double surfaceY = fp::Sub(sheet.PlotH, fp::Mul(y, sheet.K));
-        FaultCheck("Sweep");
+        FaultCheck(Step::Sweep);
         // An ordinate beyond binary32 is caught by the check after the x sum.
         const float surfaceY32 = fp::ToSingle(surfaceY);
         const double surfaceX = fp::Add(fp::Mul(sheet.X, sheet.K), fp::Div(sheet.PlotW, 2));
-        FaultCheck("Sweep");
+        FaultCheck(Step::Sweep);
         surface.PSet(fp::ToSingle(surfaceX), surfaceY32);
     });
 }

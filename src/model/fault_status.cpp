@@ -1,6 +1,4 @@
-#include "fault_status.h"
-
-#include "run_error.h"
+#include "model/fault_status.h"
 
 #include <cmath>
 #include <limits>
@@ -38,9 +36,9 @@ void ClearFaults() noexcept {
     pendingFaults = 0;
 }
 
-void FaultCheck(std::string_view operation) {
+void FaultCheck(Step step) {
     if (pendingFaults != 0)
-        throw RunError(ErrorKind::ArithmeticFault, operation);
+        throw RunError(ErrorKind::ArithmeticFault, step);
 }
 
 namespace fp {

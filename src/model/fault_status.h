@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "model/run_error.h"
 
 // The floating-point status of the program: sticky invalid-operation,
 // division-by-zero and overflow flags, set by the checked operations below
@@ -22,9 +22,9 @@ enum FaultFlag : unsigned {
 unsigned PendingFaults() noexcept;
 void ClearFaults() noexcept;
 
-// Raises RunError(ArithmeticFault, operation) if any flag is pending. The flags
+// Raises RunError(ArithmeticFault, step) if any flag is pending. The flags
 // stay set: only a window, drawing or text-box operation clears them.
-void FaultCheck(std::string_view operation);
+void FaultCheck(Step step);
 
 // Arithmetic that records its IEEE exceptions in the status.
 namespace fp {

@@ -1,6 +1,6 @@
-#include "numeric.h"
+#include "model/numeric.h"
 
-#include "run_error.h"
+#include "model/run_error.h"
 
 #include <algorithm>
 #include <array>
@@ -111,7 +111,7 @@ double ToNumber(std::string_view text, std::string_view decimalSeparator) {
     const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (Magnitude(number) > 0)
-            throw RunError(ErrorKind::Overflow, "ToNumber");
+            throw RunError(ErrorKind::Overflow, Step::ReadNumber);
         value = 0;
     }
     return number.negative ? -value : value;
@@ -144,10 +144,10 @@ std::string ToText(double value, std::string_view decimalSeparator) {
 
 double PowerOf(double base, double exponent) {
     if (base < 0 && std::trunc(exponent) != exponent)
-        throw RunError(ErrorKind::InvalidArgument, "PowerOf");
+        throw RunError(ErrorKind::InvalidArgument, Step::Power);
     const double result = std::pow(base, exponent);
     if (std::isinf(result) && std::isfinite(base) && std::isfinite(exponent))
-        throw RunError(ErrorKind::Overflow, "PowerOf");
+        throw RunError(ErrorKind::Overflow, Step::Power);
     return result;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "model/text_box.h"
+
+#include <optional>
 #include <stdexcept>
-#include <string>
 #include <string_view>
 
 namespace hc {
@@ -14,21 +16,51 @@ enum class ErrorKind {
     LoopStalled,      // a plotting step too small to move the binary32 position any further
 };
 
+// Where in the program an error arose.
+enum class Step {
+    ReadNumber,  // a number typed into a box
+    Power,       // PowerOf
+    ChainY,      // the catenary's ordinate
+    ArcLength,   // the arc length from the vertex
+    Scale,       // K, the plot scale
+    Span,        // |XA| and −XA, where the catenary command starts its sweep
+    RaiseC,      // C grown by 0.1 %
+    Sweep,       // a dot's surface coordinates
+    LoopStep,    // the next abscissa of a sweep
+    Frame,       // the axes' and ticks' coordinates
+    TickCounter, // the 16-bit counter of the ticks
+    Product32,   // a 32-bit product
+    ToInt32,     // a double rounded to 32 bits
+    Palette,     // a QBColor entry
+    Cls,         // the surface operations from here on
+    Line,
+    PSet,
+    Circle,
+    Width,
+    Height,
+    GetText,
+    SetText,
+};
+
 std::string_view KindName(ErrorKind kind);
+// The step's name in the program, for logs: "ChainY", "PSet", "loop step" …
+std::string_view StepName(Step step);
 
 // The one error of the program. Nothing in the logic catches it: it abandons the
 // handler at the failing step, leaving what was already stored and written.
 class RunError : public std::runtime_error {
   public:
-    RunError(ErrorKind kind, std::string_view operation);
+    RunError(ErrorKind kind, Step step, std::optional<TextBox> box = std::nullopt);
 
     ErrorKind kind() const noexcept { return kind_; }
-    // The operation in which the error arose, e.g. "ChainY" or "PSet".
-    const std::string& operation() const noexcept { return operation_; }
+    Step step() const noexcept { return step_; }
+    // The text box being read or written, where the step concerns one.
+    std::optional<TextBox> box() const noexcept { return box_; }
 
   private:
     ErrorKind kind_;
-    std::string operation_;
+    Step step_;
+    std::optional<TextBox> box_;
 };
 
 } // namespace hc

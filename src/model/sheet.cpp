@@ -1,8 +1,8 @@
-#include "sheet.h"
+#include "model/sheet.h"
 
-#include "checked_int.h"
-#include "fault_status.h"
-#include "numeric.h"
+#include "model/checked_int.h"
+#include "model/fault_status.h"
+#include "model/numeric.h"
 
 namespace hc {
 
@@ -24,21 +24,21 @@ double ChainY(const Sheet& sheet, float x) {
     // The first check also catches an overflow left pending by the store into X
     // that preceded the call.
     const double negated = -static_cast<double>(x);
-    FaultCheck("ChainY");
+    FaultCheck(Step::ChainY);
     const double down = fp::Div(negated, sheet.C);
-    FaultCheck("ChainY");
+    FaultCheck(Step::ChainY);
     const double p = PowerOf(sheet.E, down);
     const double up = fp::Div(x, sheet.C);
-    FaultCheck("ChainY");
+    FaultCheck(Step::ChainY);
     const double q = PowerOf(sheet.E, up);
     const double y = fp::Mul(fp::Add(q, p), fp::Div(sheet.C, 2));
-    FaultCheck("ChainY");
+    FaultCheck(Step::ChainY);
     return y;
 }
 
 double ArcLength(const Sheet& sheet, double y) {
     const double difference = fp::Sub(PowerOf(y, 2), PowerOf(sheet.C, 2));
-    FaultCheck("ArcLength");
+    FaultCheck(Step::ArcLength);
     return PowerOf(difference, 0.5);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "fault_status.h"
-#include "run_error.h"
+#include "model/fault_status.h"
+#include "model/run_error.h"
 
 namespace hc {
 
@@ -19,10 +19,10 @@ void SteppedLoop(float& x, float start, float end, float step, Body&& body) {
         body();
         const float previous = x;
         const double next = fp::Add(x, step);
-        FaultCheck("loop step");
+        FaultCheck(Step::LoopStep);
         x = fp::ToSingle(next);
         if (x == previous)
-            throw RunError(ErrorKind::LoopStalled, "loop step");
+            throw RunError(ErrorKind::LoopStalled, Step::LoopStep);
     }
 }
 

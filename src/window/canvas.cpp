@@ -1,4 +1,4 @@
-#include "canvas.h"
+#include "window/canvas.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -59,9 +59,10 @@ QPen PlainPen(QColor colour) {
 
 } // namespace
 
-Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QColor background)
+Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QRgb background, QRgb foreground)
     : pixelsPerTwip_(logicalDpi / kTwipsPerInch)
-    , background_(background) {
+    , background_(background | 0xFF000000U)
+    , foreground_(foreground | 0xFF000000U) {
     image_ = QImage(QSize(0, 0), QImage::Format_RGB32);
     image_.setDevicePixelRatio(devicePixelRatio);
 }
@@ -81,6 +82,25 @@ void Canvas::Cover(QSize size, qreal devicePixelRatio) {
     }
     image_ = std::move(grown);
     size_ = wanted;
+}
+
+Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
+    background |= 0xFF000000U;
+    foreground |= 0xFF000000U;
+    if (background == background_ && foreground == foreground_)
+        return {};
+    for (int y = 0; y < image_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = 0; x < image_.width(); ++x) {
+            if (line[x] == background_)
+                line[x] = background;
+            else if (line[x] == foreground_)
+                line[x] = foreground;
+        }
+    }
+    background_ = background;
+    foreground_ = foreground;
+    return {true, Bounds()};
 }
 
 Canvas::Result Canvas::Clear() {
@@ -108,7 +128,7 @@ Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
         QRectF(visible->p1(), visible->p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2)};
 }
 
-Canvas::Result Canvas::Point(QPointF at, QRgb colour) {
+Canvas::Result Canvas::Point(QPointF at) {
     const double x = at.x() * pixelsPerTwip_;
     const double y = at.y() * pixelsPerTwip_;
     // Written so that NaN falls outside too.
@@ -124,10 +144,9 @@ Canvas::Result Canvas::Point(QPointF at, QRgb colour) {
         std::min(std::max(left + 1, static_cast<int>((pixel.x() + 1) * ratio)), image_.width());
     const int bottom =
         std::min(std::max(top + 1, static_cast<int>((pixel.y() + 1) * ratio)), image_.height());
-    const QRgb value = colour | 0xFF000000U;
     for (int y = top; y < bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(line + left, line + right, value);
+        std::fill(line + left, line + right, foreground_);
     }
     return {true, QRect(pixel, QSize(1, 1))};
 }
@@ -151,12 +170,15 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }
 
-Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font, QColor colour) {
+Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font) {
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};
-    painter.setFont(font);
-    painter.setPen(colour);
+    // Without antialiasing the text is all foreground, so a new theme recolours it whole.
+    QFont aliased = font;
+    aliased.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(aliased);
+    painter.setPen(QColor::fromRgb(foreground_));
     const QFontMetricsF metrics(font);
     const QPointF baseline = printPosition_ + QPointF(0, metrics.ascent());
     painter.drawText(baseline, text);

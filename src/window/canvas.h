@@ -25,8 +25,9 @@ class Canvas {
     };
 
     // The image is opaque, `background` where nothing is drawn, so that painting
-    // the window is a plain copy rather than a blend.
-    Canvas(double logicalDpi, qreal devicePixelRatio, QColor background);
+    // the window is a plain copy rather than a blend. Dots and printed text come
+    // in `foreground`.
+    Canvas(double logicalDpi, qreal devicePixelRatio, QRgb background, QRgb foreground);
 
     double pixelsPerTwip() const { return pixelsPerTwip_; }
     double ToPixels(double twips) const { return twips * pixelsPerTwip_; }
@@ -36,19 +37,25 @@ class Canvas {
     void Cover(QSize size, qreal devicePixelRatio);
     const QImage& image() const { return image_; }
 
+    // A new theme: what was drawn in the old background and foreground takes the
+    // new ones; the other colours (the frame, Primer's circle) stay.
+    Result SetColours(QRgb background, QRgb foreground);
+
     Result Clear();
     Result Line(QPointF from, QPointF to, QColor colour); // twips
-    Result Point(QPointF at, QRgb colour);                // twips
+    Result Point(QPointF at);                             // twips, in the foreground
     Result Circle(QPointF centre, double radius, QColor colour);
-    // Writes a line of text at the print position, then moves it to the next line.
-    Result PrintLine(const QString& text, const QFont& font, QColor colour);
+    // Writes a line of text in the foreground at the print position, then moves
+    // it to the next line.
+    Result PrintLine(const QString& text, const QFont& font);
 
   private:
     QPointF Map(QPointF twips) const { return twips * pixelsPerTwip_; }
     QRect Bounds() const { return QRect(QPoint(0, 0), size_); }
 
     double pixelsPerTwip_;
-    QColor background_;
+    QRgb background_;
+    QRgb foreground_;
     QImage image_;
     QSize size_;            // of the image, in device-independent pixels
     QPointF printPosition_; // device-independent pixels

@@ -1,9 +1,9 @@
-#include "error_report.h"
+#include "window/error_report.h"
 
-#include "run_error.h"
+#include "model/run_error.h"
+#include "window/control_table.h"
 
-#include <array>
-#include <utility>
+#include <string>
 
 namespace hc {
 
@@ -25,35 +25,62 @@ std::string_view KindText(ErrorKind kind) {
     return "ошибка";
 }
 
-std::string OperationText(std::string_view operation) {
-    static constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kOperations = {{
-        {"ChainY", "при вычислении ординаты цепной линии"},
-        {"ArcLength", "при вычислении длины дуги"},
-        {"PowerOf", "при возведении в степень"},
-        {"ToNumber", "при чтении числа из поля"},
-        {"Sweep", "при построении точек графика"},
-        {"loop step", "при переходе к следующей точке графика"},
-        {"DrawFrame", "при рисовании осей"},
-        {"K", "при вычислении масштаба"},
-        {"CatenaryCommand", "при расчёте цепной линии"},
-        {"AdjustCommand", "при увеличении C"},
-        {"Increment16", "в целочисленной операции"},
-        {"Multiply32", "в целочисленной операции"},
-        {"RoundToInt32", "в целочисленной операции"},
-        {"QBColor", "при выборе цвета"},
-    }};
-    for (const auto& [name, text] : kOperations)
-        if (name == operation)
-            return std::string(text);
-    return "в операции «" + std::string(operation) + "»";
+std::string_view StepText(Step step) {
+    switch (step) {
+    case Step::ReadNumber:
+        return "при чтении числа из поля";
+    case Step::Power:
+        return "при возведении в степень";
+    case Step::ChainY:
+        return "при вычислении ординаты цепной линии";
+    case Step::ArcLength:
+        return "при вычислении длины дуги";
+    case Step::Scale:
+        return "при вычислении масштаба";
+    case Step::Span:
+        return "при расчёте цепной линии";
+    case Step::RaiseC:
+        return "при увеличении C";
+    case Step::Sweep:
+        return "при построении точек графика";
+    case Step::LoopStep:
+        return "при переходе к следующей точке графика";
+    case Step::Frame:
+        return "при рисовании осей";
+    case Step::TickCounter:
+    case Step::Product32:
+    case Step::ToInt32:
+        return "в целочисленной операции";
+    case Step::Palette:
+        return "при выборе цвета";
+    case Step::Cls:
+        return "при очистке окна";
+    case Step::Line:
+        return "при рисовании линии";
+    case Step::PSet:
+        return "при рисовании точки";
+    case Step::Circle:
+        return "при рисовании окружности";
+    case Step::Width:
+        return "при изменении ширины окна";
+    case Step::Height:
+        return "при изменении высоты окна";
+    case Step::GetText:
+        return "при чтении поля";
+    case Step::SetText:
+        return "при записи в поле";
+    }
+    return "";
 }
 
 } // namespace
 
 std::string DescribeError(const RunError& error, std::string_view command) {
+    std::string where(StepText(error.step()));
+    if (const auto box = error.box())
+        where += " «" + std::string(CaptionOf(*box)) + "»";
     return "Команда «" + std::string(command) +
-           "» прервана: " + std::string(KindText(error.kind())) + ", " +
-           OperationText(error.operation()) +
+           "» прервана: " + std::string(KindText(error.kind())) + ", " + where +
            ".\n\nВведённые значения сохранены: их можно исправить и повторить.";
 }
 

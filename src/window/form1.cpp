@@ -1,16 +1,10 @@
-#include "form1.h"
+#include "window/form1.h"
 
-#include "adjust_command.h"
-#include "catenary_command.h"
-#include "control_table.h"
-#include "demonstrations.h"
-#include "error_report.h"
-#include "fault_status.h"
-#include "primer.h"
-#include "run_error.h"
-#include "vector_state.h"
-#include "window_handlers.h"
-#include "wrapping_button.h"
+#include "drawing/primer.h"
+#include "model/fault_status.h"
+#include "model/run_error.h"
+#include "window/error_report.h"
+#include "window/wrapping_button.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -19,8 +13,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QWindow>
-#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -34,15 +26,20 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QColor FromBgr(Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
 } // namespace
 
 Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
-    , canvas_(logicalDpiX(), devicePixelRatioF(), palette().color(QPalette::Window))
-    , surface_(*this, locale) {
+    , canvas_(logicalDpiX(), devicePixelRatioF(), palette().color(QPalette::Window).rgb(),
+              palette().color(QPalette::WindowText).rgb())
+    , locale_(locale) {
     setWindowTitle(FromUtf8(kFormCaption));
     setAttribute(Qt::WA_OpaquePaintEvent); // the canvas covers the whole window
-    foreground_ = palette().color(QPalette::WindowText).rgb();
     QFont captions = font();
     captions.setPointSizeF(kCaptionPointSize);
     setFont(captions);
@@ -53,63 +50,45 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
 }
 
 void Form1::BuildControls() {
-    const auto place = [this](const ControlSpec& entry) {
-        return QRect(qRound(canvas_.ToPixels(entry.left)), qRound(canvas_.ToPixels(entry.top)),
-                     qRound(canvas_.ToPixels(entry.width)), qRound(canvas_.ToPixels(entry.height)));
-    };
-    const std::pair<std::string_view, Handler> bindings[] = {
-        {"Command1", ClearCommand}, {"Command4", AdjustCommand},   {"Command6", PlotCube},
-        {"Command7", PlotSquare},   {"Command8", CatenaryCommand},
-    };
-
     QWidget* previous = nullptr;
     for (const ControlSpec& entry : kControls) {
-        QWidget* control = nullptr;
         const QString text = FromUtf8(entry.text);
-        switch (entry.kind) {
-        case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(text, this);
-            edit->setAccessibleName(FromUtf8(entry.accessibleName));
-            const int index = entry.name.back() - '1';
-            textBoxes_[static_cast<std::size_t>(index)] = edit;
-            control = edit;
-            break;
-        }
-        case ControlKind::Label: {
-            auto* label = new QLabel(text, this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setAutoFillBackground(true); // hides the drawing behind it, as a label box does
-            control = label;
-            break;
-        }
-        case ControlKind::Button: {
-            auto* button = new WrappingButton(text, this);
-            button->setAutoDefault(false);
-            for (const auto& [name, handler] : bindings) {
-                if (name == entry.name) {
-                    connect(button, &QPushButton::clicked, this,
-                            [this, handler = handler, text] { Run(handler, text); });
+        QWidget* control = std::visit(
+            [&](const auto& kind) -> QWidget* {
+                using Kind = std::decay_t<decltype(kind)>;
+                if constexpr (std::is_same_v<Kind, BoxControl>) {
+                    auto* edit = new QLineEdit(text, this);
+                    edit->setAccessibleName(FromUtf8(kind.caption));
+                    textBoxes_[static_cast<std::size_t>(kind.box) - 1] = edit;
+                    return edit;
+                } else if constexpr (std::is_same_v<Kind, LabelControl>) {
+                    auto* label = new QLabel(text, this);
+                    label->setTextFormat(Qt::PlainText);
+                    label->setWordWrap(true);
+                    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                    label->setAutoFillBackground(true); // hides the drawing behind it
+                    return label;
+                } else {
+                    auto* button = new WrappingButton(text, this);
+                    button->setAutoDefault(false);
+                    if (const Handler handler = kind.handler)
+                        connect(button, &QPushButton::clicked, this,
+                                [this, handler, text] { Run(handler, text); });
+                    return button;
                 }
-            }
-            control = button;
-            break;
-        }
-        }
+            },
+            entry.kind);
         control->setObjectName(FromUtf8(entry.name));
-        control->setGeometry(place(entry));
+        control->setGeometry(
+            qRound(canvas_.ToPixels(entry.left)), qRound(canvas_.ToPixels(entry.top)),
+            qRound(canvas_.ToPixels(entry.width)), qRound(canvas_.ToPixels(entry.height)));
         if (control->focusPolicy() != Qt::NoFocus) {
             if (previous != nullptr)
                 setTabOrder(previous, control);
             previous = control;
         }
     }
-    textBoxes_[0]->setFocus();
-}
-
-QString Form1::ApplicationTitle() {
-    return FromUtf8(kFormCaption);
+    Box(TextBox::Text1)->setFocus();
 }
 
 void Form1::Primer() {
@@ -156,47 +135,65 @@ bool Form1::SetOuterSize(std::optional<float> widthTwips, std::optional<float> h
     return true;
 }
 
-bool Form1::Repaint(const Canvas::Result& result) {
-    // One update per handler, not one per dot: the repaint manager's region
-    // bookkeeping would cost more than the dots themselves. A dot far from the
-    // box being grown (the corner dot before a curve) starts a new box, so that
-    // the controls between them are not repainted for nothing.
-    constexpr int kNear = 32;
-    const QRect& changed = result.changed;
-    if (changed.isEmpty())
-        return result.ok;
-    if (dirtyBox_.isEmpty()) {
-        dirtyBox_ = changed;
-    } else if (changed.left() > dirtyBox_.right() + kNear ||
-               changed.right() < dirtyBox_.left() - kNear ||
-               changed.top() > dirtyBox_.bottom() + kNear ||
-               changed.bottom() < dirtyBox_.top() - kNear) {
-        dirtyRegion_ += dirtyBox_;
-        dirtyBox_ = changed;
-    } else {
-        dirtyBox_.setCoords(std::min(dirtyBox_.left(), changed.left()),
-                            std::min(dirtyBox_.top(), changed.top()),
-                            std::max(dirtyBox_.right(), changed.right()),
-                            std::max(dirtyBox_.bottom(), changed.bottom()));
-    }
+bool Form1::Drawn(const Canvas::Result& result) {
+    changed_ |= result.changed;
     return result.ok;
 }
 
-void Form1::FlushDrawing() {
-    const QRegion dirty = dirtyRegion_ + dirtyBox_;
-    if (!dirty.isEmpty())
-        update(dirty);
-    dirtyBox_ = {};
-    dirtyRegion_ = {};
+void Form1::ShowDrawing() {
+    if (!changed_.isEmpty())
+        update(changed_);
+    changed_ = {};
 }
 
-QLineEdit* Form1::textBox(TextBox box) const {
-    return textBoxes_[static_cast<std::size_t>(box) - 1];
+std::string Form1::DecimalSeparator() const {
+    return locale_.decimalPoint().toStdString();
 }
 
-void Form1::ShowMessage(const QString& prompt) {
-    FlushDrawing(); // what was drawn so far shows behind the message
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), prompt, QMessageBox::Ok, this);
+bool Form1::DoCls() {
+    return Drawn(canvas_.Clear());
+}
+
+bool Form1::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
+    return Drawn(canvas_.Line({x1, y1}, {x2, y2}, FromBgr(colour)));
+}
+
+bool Form1::DoPSet(float x, float y) {
+    return Drawn(canvas_.Point({x, y}));
+}
+
+bool Form1::DoCircle(float x, float y, float radius, Colour colour) {
+    return Drawn(canvas_.Circle({x, y}, radius, FromBgr(colour)));
+}
+
+void Form1::DoPrint(std::string_view line) {
+    Drawn(canvas_.PrintLine(FromUtf8(line), font()));
+}
+
+bool Form1::DoSetWidth(float twips) {
+    return SetOuterSize(twips, std::nullopt);
+}
+
+bool Form1::DoSetHeight(float twips) {
+    return SetOuterSize(std::nullopt, twips);
+}
+
+bool Form1::DoText(TextBox box, std::string& text) {
+    text = Box(box)->text().toStdString();
+    return true;
+}
+
+bool Form1::DoSetText(TextBox box, std::string_view text) {
+    QLineEdit* edit = Box(box);
+    edit->setText(FromUtf8(text));
+    edit->setCursorPosition(0); // long numbers show their leading digits
+    return true;
+}
+
+void Form1::DoShowMessage(std::string_view prompt) {
+    ShowDrawing(); // what was drawn so far shows behind the message
+    QMessageBox box(QMessageBox::NoIcon, FromUtf8(kFormCaption), FromUtf8(prompt), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
@@ -224,8 +221,11 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        foreground_ = palette().color(QPalette::WindowText).rgb();
+    if (event->type() == QEvent::PaletteChange) {
+        Drawn(canvas_.SetColours(palette().color(QPalette::Window).rgb(),
+                                 palette().color(QPalette::WindowText).rgb()));
+        ShowDrawing();
+    }
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Activate();
 }
@@ -248,9 +248,8 @@ void Form1::Run(Handler handler, const QString& command) {
     QString report;
     // A handler starts from a clean fault status, even after one that was abandoned.
     ClearFaults();
-    ResetVectorState();
     try {
-        handler(sheet_, surface_);
+        handler(sheet_, *this);
     } catch (const RunError& error) {
         report = QString::fromStdString(DescribeError(error, command.toStdString()));
     } catch (const std::exception& error) {
@@ -258,9 +257,10 @@ void Form1::Run(Handler handler, const QString& command) {
                      .arg(command, QString::fromLocal8Bit(error.what()));
     }
     ClearFaults();
-    FlushDrawing();
+    ShowDrawing();
     if (!report.isEmpty()) {
-        QMessageBox box(QMessageBox::Critical, ApplicationTitle(), report, QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Critical, FromUtf8(kFormCaption), report, QMessageBox::Ok,
+                        this);
         box.exec();
     }
     running_ = false;

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "canvas.h"
-#include "drawing_surface.h"
-#include "qt_surface.h"
-#include "sheet.h"
+#include "drawing/drawing_surface.h"
+#include "model/sheet.h"
+#include "window/canvas.h"
+#include "window/control_table.h"
 
 #include <QLocale>
-#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -18,34 +17,25 @@ namespace hc {
 
 // The program's one window: the plot drawn on its own surface, and in front of
 // it the text boxes, labels and buttons of the control table. It owns the
-// Sheet and runs one handler per event, each to its end.
-class Form1 : public QWidget {
+// Sheet and runs one handler per event, each to its end. It is the handlers'
+// drawing surface itself, privately: nothing outside draws on it.
+class Form1 : public QWidget, private DrawingSurface {
     Q_OBJECT
 
   public:
     explicit Form1(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
-
-    const Sheet& sheet() const { return sheet_; }
-    Canvas& canvas() { return canvas_; }
-    const Canvas& canvas() const { return canvas_; }
-    // The outer size of the window, frame included, in twips.
-    QSizeF OuterSizeTwips() const;
-
-    // What the drawing surface needs of the window.
-    bool Repaint(const Canvas::Result& result);
-    QColor ForegroundColour() const { return QColor::fromRgb(foreground_); }
-    QRgb ForegroundRgb() const { return foreground_; }
-    bool SetOuterSize(std::optional<float> widthTwips, std::optional<float> heightTwips);
-    QLineEdit* textBox(TextBox box) const;
-    void ShowMessage(const QString& prompt);
-
-    static QString ApplicationTitle();
 
     // The window's two public operations, which no control invokes: a blue
     // circle with a printed line, and number⁴ through 32-bit integers
     // (RunError(Overflow) past |number| = 215).
     void Primer();
     static std::int32_t ASD(std::int32_t number);
+
+    // What the tests read: the worksheet, the drawing, and the outer size of
+    // the window (frame included) in twips.
+    const Sheet& sheet() const { return sheet_; }
+    const Canvas& canvas() const { return canvas_; }
+    QSizeF OuterSizeTwips() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -54,23 +44,32 @@ class Form1 : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    using Handler = void (*)(Sheet&, DrawingSurface&);
+    std::string DecimalSeparator() const override;
+    bool DoCls() override;
+    bool DoLine(float x1, float y1, float x2, float y2, Colour colour) override;
+    bool DoPSet(float x, float y) override;
+    bool DoCircle(float x, float y, float radius, Colour colour) override;
+    void DoPrint(std::string_view line) override;
+    bool DoSetWidth(float twips) override;
+    bool DoSetHeight(float twips) override;
+    bool DoText(TextBox box, std::string& text) override;
+    bool DoSetText(TextBox box, std::string_view text) override;
+    void DoShowMessage(std::string_view prompt) override;
 
     void BuildControls();
     void Activate();
     void Run(Handler handler, const QString& command);
+    bool Drawn(const Canvas::Result& result);
+    void ShowDrawing();
+    QLineEdit* Box(TextBox box) const { return textBoxes_[static_cast<std::size_t>(box) - 1]; }
     QMargins FrameMargins() const;
-    void FlushDrawing();
+    bool SetOuterSize(std::optional<float> widthTwips, std::optional<float> heightTwips);
 
     Sheet sheet_;
     Canvas canvas_;
-    QtSurface surface_;
+    QLocale locale_;
     std::array<QLineEdit*, 9> textBoxes_{};
-    // Drawn but not yet asked to be painted: the box being grown by nearby
-    // drawing, and the boxes finished earlier.
-    QRgb foreground_ = 0; // the palette's text colour, looked up once, not per dot
-    QRect dirtyBox_;
-    QRegion dirtyRegion_;
+    QRect changed_; // drawn since the handler started, not yet asked to be painted
     bool activated_ = false;
     bool running_ = false;
 };

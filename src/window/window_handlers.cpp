@@ -1,8 +1,8 @@
-#include "window_handlers.h"
+#include "window/window_handlers.h"
 
-#include "drawing_surface.h"
-#include "frame.h"
-#include "sheet.h"
+#include "drawing/drawing_surface.h"
+#include "drawing/frame.h"
+#include "model/sheet.h"
 
 namespace hc {
 

@@ -1,4 +1,4 @@
-#include "wrapping_button.h"
+#include "window/wrapping_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

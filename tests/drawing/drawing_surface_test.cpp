@@ -1,9 +1,10 @@
-#include "drawing_surface.h"
-#include "fault_status.h"
-#include "named_rows.h"
-#include "primer.h"
-#include "recording_surface.h"
-#include "run_error.h"
+#include "drawing/drawing_surface.h"
+#include "drawing/primer.h"
+#include "model/fault_status.h"
+#include "model/run_error.h"
+#include "support/named_rows.h"
+#include "support/raised.h"
+#include "support/recording_surface.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -12,8 +13,9 @@ namespace hc {
 namespace {
 
 struct OperationRow {
-    const char* name; // the operation as the error names it
-    const char* op;   // the recorded call
+    const char* name;
+    Step step;
+    std::optional<TextBox> box;
     std::function<void(DrawingSurface&)> call;
 };
 
@@ -29,34 +31,39 @@ TEST_P(SurfaceOperationTest, ClearsTheFaultStatusAfterTheCall) {
 
 TEST_P(SurfaceOperationTest, AFailedStatusRaisesObjectCallFailedNamingTheOperation) {
     RecordingSurface surface;
-    surface.failing = GetParam().op;
-    try {
-        GetParam().call(surface);
-        FAIL() << "no error";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::ObjectCallFailed);
-        EXPECT_EQ(e.operation(), GetParam().name);
-    }
+    surface.failing = GetParam().step;
+    const auto error = Raised([&] { GetParam().call(surface); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->kind(), ErrorKind::ObjectCallFailed);
+    EXPECT_EQ(error->step(), GetParam().step);
+    EXPECT_EQ(error->box(), GetParam().box);
     EXPECT_EQ(PendingFaults(), 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SurfaceOperationTest,
     testing::Values(
-        OperationRow{"Cls", "Cls", [](DrawingSurface& s) { s.Cls(); }},
-        OperationRow{"Line", "Line", [](DrawingSurface& s) { s.Line(0, 0, 1, 1, 0); }},
-        OperationRow{"PSet", "PSet", [](DrawingSurface& s) { s.PSet(1, 2); }},
-        OperationRow{"Circle", "Circle", [](DrawingSurface& s) { s.Circle(1, 2, 3, 0); }},
-        OperationRow{"Width", "Width", [](DrawingSurface& s) { s.SetWidth(7000); }},
-        OperationRow{"Height", "Height", [](DrawingSurface& s) { s.SetHeight(7000); }},
-        OperationRow{"Text6.Text", "Text", [](DrawingSurface& s) { s.Text(TextBox::Text6); }},
-        OperationRow{"Text8.Text", "SetText",
+        OperationRow{"Cls", Step::Cls, {}, [](DrawingSurface& s) { s.Cls(); }},
+        OperationRow{"Line", Step::Line, {}, [](DrawingSurface& s) { s.Line(0, 0, 1, 1, 0); }},
+        OperationRow{"PSet", Step::PSet, {}, [](DrawingSurface& s) { s.PSet(1, 2); }},
+        OperationRow{"Circle", Step::Circle, {}, [](DrawingSurface& s) { s.Circle(1, 2, 3, 0); }},
+        OperationRow{"Width", Step::Width, {}, [](DrawingSurface& s) { s.SetWidth(7000); }},
+        OperationRow{"Height", Step::Height, {}, [](DrawingSurface& s) { s.SetHeight(7000); }},
+        OperationRow{"GetText6", Step::GetText, TextBox::Text6,
+                     [](DrawingSurface& s) { s.Text(TextBox::Text6); }},
+        OperationRow{"SetText8", Step::SetText, TextBox::Text8,
                      [](DrawingSurface& s) { s.SetText(TextBox::Text8, "1"); }}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        std::erase(name, '.');
-        return name;
-    });
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DrawingSurfaceTest, ANumberBeyondTheDoubleRangeNamesItsBox) {
+    RecordingSurface surface;
+    surface.texts[TextBox::Text3] = "1e400";
+    const auto error = Raised([&] { surface.Number(TextBox::Text3); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->kind(), ErrorKind::Overflow);
+    EXPECT_EQ(error->step(), Step::ReadNumber);
+    EXPECT_EQ(error->box(), TextBox::Text3);
+}
 
 TEST(DrawingSurfaceTest, MessagesAndPrintingHaveNoStatusButStillClearTheFaults) {
     RecordingSurface surface;

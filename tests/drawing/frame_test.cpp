@@ -1,6 +1,6 @@
-#include "frame.h"
-#include "recording_surface.h"
-#include "sheet.h"
+#include "drawing/frame.h"
+#include "model/sheet.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

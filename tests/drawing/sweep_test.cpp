@@ -1,9 +1,10 @@
-#include "demonstrations.h"
-#include "fault_status.h"
-#include "recording_surface.h"
-#include "run_error.h"
-#include "sheet.h"
-#include "sweep.h"
+#include "drawing/demonstrations.h"
+#include "drawing/sweep.h"
+#include "model/fault_status.h"
+#include "model/run_error.h"
+#include "model/sheet.h"
+#include "support/raised.h"
+#include "support/recording_surface.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -62,12 +63,10 @@ TEST_F(SweepTest, PressingADemonstrationAgainAddsTheSameDotsWithoutErasing) {
 TEST_F(SweepTest, OrdinateBeyondBinary32FailsAfterTheXSumKeepingEarlierDots) {
     int pass = 0;
     const Curve steep = [&](float) { return ++pass < 3 ? 1.0 : 4.3e35; };
-    try {
-        Sweep(sheet, surface, steep, 0, 1, 0.25f);
-        FAIL() << "no error";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::ArithmeticFault);
-    }
+    const auto error = Raised([&] { Sweep(sheet, surface, steep, 0, 1, 0.25f); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->kind(), ErrorKind::ArithmeticFault);
+    EXPECT_EQ(error->step(), Step::Sweep);
     EXPECT_EQ(surface.Dots().size(), 2U);
     // The surface y itself was a finite double: only its binary32 rounding overflowed.
     EXPECT_EQ(PendingFaults(), kFloatOverflow);
@@ -82,14 +81,11 @@ TEST_F(SweepTest, OrdinateJustInsideBinary32IsStillPlotted) {
 }
 
 TEST_F(SweepTest, AFailingPSetStopsTheSweep) {
-    surface.failing = "PSet";
-    try {
-        PlotSquare(sheet, surface);
-        FAIL() << "no error";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::ObjectCallFailed);
-        EXPECT_EQ(e.operation(), "PSet");
-    }
+    surface.failing = Step::PSet;
+    const auto error = Raised([&] { PlotSquare(sheet, surface); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->kind(), ErrorKind::ObjectCallFailed);
+    EXPECT_EQ(error->step(), Step::PSet);
     EXPECT_EQ(surface.calls.size(), 1U);
     EXPECT_EQ(sheet.X, -2.0f);
 }

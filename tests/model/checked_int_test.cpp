@@ -1,6 +1,7 @@
-#include "checked_int.h"
-#include "named_rows.h"
-#include "run_error.h"
+#include "model/checked_int.h"
+#include "model/run_error.h"
+#include "support/named_rows.h"
+#include "support/raised.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -12,12 +13,9 @@ TEST(CheckedIntTest, Increment16StopsAtTheTopOfTheRange) {
     EXPECT_EQ(Increment16(10), 11);
     EXPECT_EQ(Increment16(-1), 0);
     EXPECT_EQ(Increment16(32766), 32767);
-    try {
-        Increment16(32767);
-        FAIL() << "no overflow";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-    }
+    const auto error = Raised([] { Increment16(32767); });
+    ASSERT_TRUE(error) << "no overflow";
+    EXPECT_EQ(error->kind(), ErrorKind::Overflow);
 }
 
 TEST(CheckedIntTest, Multiply32RaisesOutsideTheRange) {

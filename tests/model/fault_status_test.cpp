@@ -1,6 +1,7 @@
-#include "fault_status.h"
-#include "named_rows.h"
-#include "run_error.h"
+#include "model/fault_status.h"
+#include "model/run_error.h"
+#include "support/named_rows.h"
+#include "support/raised.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -65,18 +66,15 @@ TEST(FaultStatusTest, SingleRoundingMatchesTheHardwareAtTheEdgeOfTheRange) {
 
 TEST(FaultStatusTest, CheckRaisesWhileAFlagIsPendingAndTheFlagStays) {
     ClearFaults();
-    EXPECT_NO_THROW(FaultCheck("here"));
+    EXPECT_NO_THROW(FaultCheck(Step::Sweep));
     fp::Div(1, 0);
-    try {
-        FaultCheck("here");
-        FAIL() << "no fault raised";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::ArithmeticFault);
-        EXPECT_EQ(e.operation(), "here");
-    }
-    EXPECT_THROW(FaultCheck("again"), RunError);
+    const auto error = Raised([] { FaultCheck(Step::Sweep); });
+    ASSERT_TRUE(error) << "no fault raised";
+    EXPECT_EQ(error->kind(), ErrorKind::ArithmeticFault);
+    EXPECT_EQ(error->step(), Step::Sweep);
+    EXPECT_THROW(FaultCheck(Step::ChainY), RunError);
     ClearFaults();
-    EXPECT_NO_THROW(FaultCheck("after clearing"));
+    EXPECT_NO_THROW(FaultCheck(Step::ChainY));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "named_rows.h"
-#include "numeric.h"
-#include "run_error.h"
+#include "model/numeric.h"
+#include "model/run_error.h"
+#include "support/named_rows.h"
+#include "support/raised.h"
 
 #include <clocale>
 #include <cmath>
@@ -153,23 +154,17 @@ INSTANTIATE_TEST_SUITE_P(Rows, PowerOfTest,
                          [](const auto& info) { return info.param.name; });
 
 TEST(PowerOfTest, NegativeBaseWithFractionalExponentIsInvalid) {
-    try {
-        PowerOf(-1e-17, 0.5);
-        FAIL() << "no error";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
-    }
+    const auto error = Raised([] { PowerOf(-1e-17, 0.5); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->kind(), ErrorKind::InvalidArgument);
 }
 
 TEST(PowerOfTest, ResultBeyondTheDoubleRangeRaisesInsteadOfReturningInfinity) {
     for (auto [base, exponent] :
          {std::pair{2.7182818284, 709.79}, std::pair{1e155, 2.0}, std::pair{-1e103, 3.0}}) {
-        try {
-            PowerOf(base, exponent);
-            ADD_FAILURE() << base << "^" << exponent << " returned";
-        } catch (const RunError& e) {
-            EXPECT_EQ(e.kind(), ErrorKind::Overflow);
-        }
+        const auto error = Raised([&] { PowerOf(base, exponent); });
+        ASSERT_TRUE(error) << base << "^" << exponent << " returned";
+        EXPECT_EQ(error->kind(), ErrorKind::Overflow);
     }
     EXPECT_TRUE(std::isfinite(PowerOf(2.7182818284, 709.78)));
 }

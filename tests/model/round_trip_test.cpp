@@ -1,4 +1,4 @@
-#include "numeric.h"
+#include "model/numeric.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
-#include "fault_status.h"
-#include "named_rows.h"
-#include "run_error.h"
-#include "sheet.h"
+#include "model/fault_status.h"
+#include "model/run_error.h"
+#include "model/sheet.h"
+#include "support/named_rows.h"
+#include "support/raised.h"
 
 #include <bit>
 #include <cstdint>
@@ -92,12 +93,9 @@ class CurveFailureTest : public testing::TestWithParam<FailureRow> {};
 
 TEST_P(CurveFailureTest, RaisesTheKindAtItsStep) {
     ClearFaults();
-    try {
-        GetParam().call();
-        FAIL() << "no error";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), GetParam().kind) << e.what();
-    }
+    const auto error = Raised(GetParam().call);
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->kind(), GetParam().kind) << error->what();
     EXPECT_EQ(PendingFaults(), GetParam().flags);
     ClearFaults();
 }

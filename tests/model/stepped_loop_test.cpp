@@ -1,7 +1,8 @@
-#include "fault_status.h"
-#include "named_rows.h"
-#include "run_error.h"
-#include "stepped_loop.h"
+#include "model/fault_status.h"
+#include "model/run_error.h"
+#include "model/stepped_loop.h"
+#include "support/named_rows.h"
+#include "support/raised.h"
 
 #include <gtest/gtest.h>
 
@@ -54,13 +55,10 @@ TEST(SteppedLoopStallTest, AStepLostInRoundingRaisesInsteadOfLoopingForever) {
     ClearFaults();
     float x = 0;
     int passes = 0;
-    try {
-        // 0.005 is less than half the binary32 spacing at 200000 (0.015625).
-        SteppedLoop(x, -200000.0f, 0.0f, 0.005f, [&] { ++passes; });
-        FAIL() << "the loop ended";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::LoopStalled);
-    }
+    // 0.005 is less than half the binary32 spacing at 200000 (0.015625).
+    const auto error = Raised([&] { SteppedLoop(x, -200000.0f, 0.0f, 0.005f, [&] { ++passes; }); });
+    ASSERT_TRUE(error) << "the loop ended";
+    EXPECT_EQ(error->kind(), ErrorKind::LoopStalled);
     EXPECT_EQ(passes, 1);
     EXPECT_EQ(x, -200000.0f);
 }

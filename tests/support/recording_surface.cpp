@@ -1,66 +1,55 @@
-#include "recording_surface.h"
-
-#include "numeric.h"
+#include "support/recording_surface.h"
 
 namespace hc {
 
-bool RecordingSurface::Record(Call call) {
-    const bool ok = !failing || *failing != call.op;
+bool RecordingSurface::Record(Step step, Call call) {
+    const bool ok = failing != step;
     calls.push_back(std::move(call));
     return ok;
 }
 
 bool RecordingSurface::DoCls() {
-    return Record({"Cls", {}, 0, {}, {}});
+    return Record(Step::Cls, {"Cls", {}, 0, {}, {}});
 }
 
 bool RecordingSurface::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    return Record({"Line", {x1, y1, x2, y2}, colour, {}, {}});
+    return Record(Step::Line, {"Line", {x1, y1, x2, y2}, colour, {}, {}});
 }
 
 bool RecordingSurface::DoPSet(float x, float y) {
-    return Record({"PSet", {x, y}, 0, {}, {}});
+    return Record(Step::PSet, {"PSet", {x, y}, 0, {}, {}});
 }
 
 bool RecordingSurface::DoCircle(float x, float y, float radius, Colour colour) {
-    return Record({"Circle", {x, y, radius}, colour, {}, {}});
+    return Record(Step::Circle, {"Circle", {x, y, radius}, colour, {}, {}});
 }
 
-void RecordingSurface::DoPrint(std::span<const PrintItem> items) {
-    std::string line;
-    for (const auto& item : items) {
-        if (!line.empty())
-            line += ' ';
-        if (const auto* number = std::get_if<double>(&item))
-            line += ToText(*number, separator);
-        else
-            line += std::get<std::string>(item);
-    }
-    Record({"Print", {}, 0, {}, line});
+void RecordingSurface::DoPrint(std::string_view line) {
+    calls.push_back({"Print", {}, 0, {}, std::string(line)});
 }
 
 bool RecordingSurface::DoSetWidth(float twips) {
-    return Record({"Width", {twips}, 0, {}, {}});
+    return Record(Step::Width, {"Width", {twips}, 0, {}, {}});
 }
 
 bool RecordingSurface::DoSetHeight(float twips) {
-    return Record({"Height", {twips}, 0, {}, {}});
+    return Record(Step::Height, {"Height", {twips}, 0, {}, {}});
 }
 
 bool RecordingSurface::DoText(TextBox box, std::string& text) {
     text = texts[box];
-    return Record({"Text", {}, 0, box, text});
+    return Record(Step::GetText, {"Text", {}, 0, box, text});
 }
 
 bool RecordingSurface::DoSetText(TextBox box, std::string_view text) {
-    const bool ok = Record({"SetText", {}, 0, box, std::string(text)});
+    const bool ok = Record(Step::SetText, {"SetText", {}, 0, box, std::string(text)});
     if (ok)
         texts[box] = text;
     return ok;
 }
 
 void RecordingSurface::DoShowMessage(std::string_view prompt) {
-    Record({"ShowMessage", {}, 0, {}, std::string(prompt)});
+    calls.push_back({"ShowMessage", {}, 0, {}, std::string(prompt)});
     if (onMessage)
         onMessage(prompt);
 }

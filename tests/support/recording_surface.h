@@ -1,6 +1,7 @@
 #pragma once
 
-#include "drawing_surface.h"
+#include "drawing/drawing_surface.h"
+#include "model/run_error.h"
 
 #include <functional>
 #include <map>
@@ -42,7 +43,7 @@ class RecordingSurface : public DrawingSurface {
     std::vector<Call> calls;
     std::map<TextBox, std::string> texts;
     std::string separator = ".";
-    std::optional<std::string> failing; // an op name whose calls report failure
+    std::optional<Step> failing; // the operation whose calls report failure
     std::function<void(std::string_view)> onMessage;
 
     std::string DecimalSeparator() const override { return separator; }
@@ -60,7 +61,7 @@ class RecordingSurface : public DrawingSurface {
     bool DoLine(float x1, float y1, float x2, float y2, Colour colour) override;
     bool DoPSet(float x, float y) override;
     bool DoCircle(float x, float y, float radius, Colour colour) override;
-    void DoPrint(std::span<const PrintItem> items) override;
+    void DoPrint(std::string_view line) override;
     bool DoSetWidth(float twips) override;
     bool DoSetHeight(float twips) override;
     bool DoText(TextBox box, std::string& text) override;
@@ -68,7 +69,7 @@ class RecordingSurface : public DrawingSurface {
     void DoShowMessage(std::string_view prompt) override;
 
   private:
-    bool Record(Call call);
+    bool Record(Step step, Call call);
 };
 
 } // namespace hc

@@ -1,8 +1,9 @@
-#include "adjust_command.h"
-#include "catenary_command.h"
 #include "command_fixture.h"
-#include "demonstrations.h"
-#include "run_error.h"
+#include "drawing/demonstrations.h"
+#include "model/run_error.h"
+#include "support/raised.h"
+#include "window/adjust_command.h"
+#include "window/catenary_command.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -53,13 +54,10 @@ TEST_F(AdjustCommandTest, ChainNotLongerThanTheArcChangesNothingButL) {
 }
 
 TEST_F(AdjustCommandTest, BeforeAnyCatenaryFailsInChainYWithCStillZero) {
-    try {
-        AdjustCommand(sheet, surface);
-        FAIL() << "no error";
-    } catch (const RunError& e) {
-        EXPECT_EQ(e.kind(), ErrorKind::ArithmeticFault);
-        EXPECT_EQ(e.operation(), "ChainY");
-    }
+    const auto error = Raised([&] { AdjustCommand(sheet, surface); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(error->kind(), ErrorKind::ArithmeticFault);
+    EXPECT_EQ(error->step(), Step::ChainY);
     EXPECT_EQ(sheet.C, 0);
     EXPECT_EQ(sheet.L, 3.3);
     EXPECT_EQ(Shown(TextBox::Text9), "Text9");
@@ -72,7 +70,7 @@ TEST_F(AdjustCommandTest, AfterTheSquareDemonstrationEvaluatesAtItsEnd) {
     ASSERT_NEAR(sheet.X, 2.0019627f, 1e-6);
     AdjustCommand(sheet, surface);
     const double c = 1.4 * 1.001;
-    EXPECT_NEAR(sheet.YA, c * std::cosh(2.0019627 / c * std::log(kE)), 1e-6);
+    EXPECT_NEAR(sheet.YA, c * std::cosh(2.0019627 / c * std::log(2.7182818284)), 1e-6);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "catenary_command.h"
 #include "command_fixture.h"
-#include "run_error.h"
+#include "model/run_error.h"
+#include "support/raised.h"
+#include "window/catenary_command.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -12,12 +13,9 @@ class CatenaryCommandTest : public CommandTest {
   protected:
     // Runs the command, expecting it to fail with `kind`.
     void ExpectFailure(ErrorKind kind) {
-        try {
-            CatenaryCommand(sheet, surface);
-            FAIL() << "no error";
-        } catch (const RunError& e) {
-            EXPECT_EQ(e.kind(), kind) << e.what();
-        }
+        const auto error = Raised([&] { CatenaryCommand(sheet, surface); });
+        ASSERT_TRUE(error) << "no error";
+        EXPECT_EQ(error->kind(), kind) << error->what();
     }
     std::vector<Dot> CurveDots() const {
         auto dots = surface.Dots();
@@ -66,7 +64,7 @@ TEST_F(CatenaryCommandTest, EveryDotLiesOnTheCatenaryThroughTheWorldMapping) {
     CatenaryCommand(sheet, surface);
     for (const Dot& dot : CurveDots()) {
         const double x = (dot.x - 4000) / 800.0;
-        const double y = 1.4 * std::cosh(x / 1.4 * std::log(kE));
+        const double y = 1.4 * std::cosh(x / 1.4 * std::log(2.7182818284));
         EXPECT_NEAR(dot.y, 8000 - 800 * y, 2e-3) << "at world x " << x;
     }
 }
@@ -74,7 +72,9 @@ TEST_F(CatenaryCommandTest, EveryDotLiesOnTheCatenaryThroughTheWorldMapping) {
 TEST_F(CatenaryCommandTest, CAtItsMinimumIsRaisedWithTheMessage) {
     Type(TextBox::Text1, "0.144");
     CatenaryCommand(sheet, surface);
-    EXPECT_EQ(surface.Messages(), (std::vector<std::string>{std::string(kMinimumCMessage)}));
+    EXPECT_EQ(surface.Messages(),
+              (std::vector<std::string>{
+                  "Будет построен график с минимально допустимым значением C=0,144"}));
     EXPECT_EQ(sheet.C, 0.144);
     EXPECT_EQ(Shown(TextBox::Text1), "0.144");
 }
@@ -108,7 +108,8 @@ TEST_F(CatenaryCommandTest, UnderADecimalCommaTheClampedCReadsBackAsItsMinimum) 
 TEST_F(CatenaryCommandTest, ChainNoLongerThanTheSpanShowsTheMessageAndPlotsNothing) {
     Type(TextBox::Text6, "2");
     CatenaryCommand(sheet, surface);
-    EXPECT_EQ(surface.Messages(), (std::vector<std::string>{std::string(kShortChainMessage)}));
+    EXPECT_EQ(surface.Messages(),
+              (std::vector<std::string>{"Длины цепи не хватает перекрыть пролёт"}));
     EXPECT_EQ(surface.Dots(), (std::vector<Dot>{{0, 0}}));
     EXPECT_EQ(Shown(TextBox::Text8), "3.08866944394248");
     EXPECT_EQ(Shown(TextBox::Text5), "2.75315799291358");

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "fault_status.h"
-#include "recording_surface.h"
-#include "sheet.h"
+#include "model/fault_status.h"
+#include "model/sheet.h"
+#include "support/recording_surface.h"
 
 #include <gtest/gtest.h>
 

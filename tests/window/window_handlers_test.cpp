@@ -1,6 +1,6 @@
-#include "catenary_command.h"
 #include "command_fixture.h"
-#include "window_handlers.h"
+#include "window/catenary_command.h"
+#include "window/window_handlers.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ TEST_F(WindowHandlersTest, ActivationSizesTheWindowThenDrawsTheFrame) {
     EXPECT_EQ(surface.calls[1].op, "Height");
     EXPECT_EQ(surface.calls[1].numbers, (std::vector<float>{10000}));
     EXPECT_EQ(surface.Lines().size(), 22U);
-    EXPECT_EQ(fresh.E, kE);
+    EXPECT_EQ(fresh.E, 2.7182818284);
     EXPECT_EQ(fresh.PlotW, 8000);
 }
 

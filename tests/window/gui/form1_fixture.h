@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form1.h"
+#include "window/form1.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -70,6 +70,7 @@ class Form1Test : public testing::Test {
         return seen;
     }
 
+    double PixelsPerTwip() const { return form->logicalDpiX() / 1440.0; }
     double WidthTwips() const { return form->OuterSizeTwips().width(); }
     double HeightTwips() const { return form->OuterSizeTwips().height(); }
 
