@@ -50,9 +50,12 @@ bool Finite(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-QPen PlainPen(QColor colour) {
+// One logical pixel wide, rounded to whole device pixels so that a line has
+// the same width wherever it lies, also at fractional ratios.
+QPen PlainPen(QColor colour, qreal devicePixelRatio) {
     QPen pen(colour);
-    pen.setWidthF(1); // one device-independent pixel, so two device pixels at 2x
+    pen.setCosmetic(true);
+    pen.setWidth(std::max(1, qRound(devicePixelRatio)));
     pen.setCapStyle(Qt::SquareCap);
     return pen;
 }
@@ -121,7 +124,7 @@ Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};
-    painter.setPen(PlainPen(colour));
+    painter.setPen(PlainPen(colour, image_.devicePixelRatio()));
     painter.drawLine(*visible);
     return {
         true,
@@ -137,13 +140,14 @@ Canvas::Result Canvas::Point(QPointF at) {
     // Plots set hundreds of dots per press: write the pixels straight into the
     // image rather than paying for a QPainter per dot.
     const QPoint pixel(static_cast<int>(x), static_cast<int>(y)); // non-negative: truncation floors
+    // Every dot the same square of device pixels, also at fractional ratios,
+    // where the device pixels of one logical pixel alternate between 1 and 2.
     const qreal ratio = image_.devicePixelRatio();
+    const int side = std::max(1, qRound(ratio));
     const int left = static_cast<int>(pixel.x() * ratio);
     const int top = static_cast<int>(pixel.y() * ratio);
-    const int right =
-        std::min(std::max(left + 1, static_cast<int>((pixel.x() + 1) * ratio)), image_.width());
-    const int bottom =
-        std::min(std::max(top + 1, static_cast<int>((pixel.y() + 1) * ratio)), image_.height());
+    const int right = std::min(left + side, image_.width());
+    const int bottom = std::min(top + side, image_.height());
     for (int y = top; y < bottom; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
         std::fill(line + left, line + right, foreground_);
@@ -165,7 +169,8 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};
-    painter.setPen(PlainPen(colour)); // aliased, like every other line: crisp at any ratio
+    painter.setPen(PlainPen(
+        colour, image_.devicePixelRatio())); // aliased, like every other line: crisp at any ratio
     painter.drawEllipse(box);
     return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }

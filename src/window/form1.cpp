@@ -6,6 +6,7 @@
 #include "window/error_report.h"
 #include "window/wrapping_button.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -43,8 +45,8 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     QFont captions = font();
     captions.setPointSizeF(kCaptionPointSize);
     setFont(captions);
-    resize(qRound(canvas_.ToPixels(kDesignedClientWidth)),
-           qRound(canvas_.ToPixels(kDesignedClientHeight)));
+    Resize(QSize(qRound(canvas_.ToPixels(kDesignedClientWidth)),
+                 qRound(canvas_.ToPixels(kDesignedClientHeight))));
     BuildControls();
     canvas_.Cover(size(), devicePixelRatioF());
 }
@@ -111,28 +113,58 @@ QSizeF Form1::OuterSizeTwips() const {
 }
 
 bool Form1::SetOuterSize(std::optional<float> widthTwips, std::optional<float> heightTwips) {
-    const QMargins margins = FrameMargins();
+    if (widthTwips)
+        outerWidth_ = widthTwips;
+    if (heightTwips)
+        outerHeight_ = heightTwips;
+    return ApplyOuterSize();
+}
+
+bool Form1::ApplyOuterSize() {
+    const QMargins frame = FrameMargins();
     QSize client = size();
-    const auto clientPixels = [this](float twips, int frame) -> std::optional<int> {
-        const double pixels = canvas_.ToPixels(twips) - frame;
+    const auto clientPixels = [this](float twips, int margins) -> std::optional<int> {
+        const double pixels = canvas_.ToPixels(twips) - margins;
         if (!std::isfinite(pixels) || pixels < 1 || pixels > QWIDGETSIZE_MAX)
             return std::nullopt;
         return static_cast<int>(std::lround(pixels));
     };
-    if (widthTwips) {
-        const auto width = clientPixels(*widthTwips, margins.left() + margins.right());
+    if (outerWidth_) {
+        const auto width = clientPixels(*outerWidth_, frame.left() + frame.right());
         if (!width)
             return false;
         client.setWidth(*width);
     }
-    if (heightTwips) {
-        const auto height = clientPixels(*heightTwips, margins.top() + margins.bottom());
+    if (outerHeight_) {
+        const auto height = clientPixels(*outerHeight_, frame.top() + frame.bottom());
         if (!height)
             return false;
         client.setHeight(*height);
     }
-    resize(client);
+    appliedFrame_ = frame;
+    Resize(client);
     return true;
+}
+
+void Form1::Resize(QSize client) {
+    if (std::find(askedSizes_.begin(), askedSizes_.end(), client) == askedSizes_.end()) {
+        constexpr std::size_t kRemembered = 16;
+        if (askedSizes_.size() == kRemembered)
+            askedSizes_.erase(askedSizes_.begin());
+        askedSizes_.push_back(client);
+    }
+    resize(client);
+}
+
+void Form1::FollowFrame() {
+    if (!outerWidth_ && !outerHeight_)
+        return;
+    if (std::find(askedSizes_.begin(), askedSizes_.end(), size()) == askedSizes_.end()) {
+        outerWidth_.reset(); // the user's size stands
+        outerHeight_.reset();
+    } else if (FrameMargins() != appliedFrame_) {
+        ApplyOuterSize();
+    }
 }
 
 bool Form1::Drawn(const Canvas::Result& result) {
@@ -159,7 +191,29 @@ bool Form1::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
 }
 
 bool Form1::DoPSet(float x, float y) {
+    // Every long command is a sweep of millions of dots; reading the clock
+    // every few thousand of them costs nothing a press could notice.
+    constexpr unsigned kDotsBetweenClockReads = 4096;
+    if (++dotsSet_ % kDotsBetweenClockReads == 0)
+        KeepResponsive();
     return Drawn(canvas_.Point({x, y}));
+}
+
+void Form1::KeepResponsive() {
+    // Well above an ordinary press (under a millisecond), so that no click flickers.
+    constexpr qint64 kBusyAfterMs = 150;
+    constexpr qint64 kRepaintEveryMs = 100;
+    const qint64 now = handlerClock_.elapsed();
+    if (now < kBusyAfterMs || now - lastPump_ < kRepaintEveryMs)
+        return;
+    if (!busy_) {
+        busy_ = true;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    lastPump_ = now;
+    ShowDrawing();
+    // Clicks and keys wait for the handler to end, as they would without this.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool Form1::DoCircle(float x, float y, float radius, Colour colour) {
@@ -206,9 +260,15 @@ void Form1::paintEvent(QPaintEvent* event) {
     painter.drawImage(QPointF(0, 0), canvas_.image());
 }
 
+void Form1::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    FollowFrame();
+}
+
 void Form1::resizeEvent(QResizeEvent* event) {
     canvas_.Cover(size(), devicePixelRatioF());
     QWidget::resizeEvent(event);
+    FollowFrame();
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -246,6 +306,9 @@ void Form1::Run(Handler handler, const QString& command) {
         return;
     running_ = true;
     QString report;
+    handlerClock_.start();
+    lastPump_ = 0;
+    dotsSet_ = 0;
     // A handler starts from a clean fault status, even after one that was abandoned.
     ClearFaults();
     try {
@@ -258,6 +321,10 @@ void Form1::Run(Handler handler, const QString& command) {
     }
     ClearFaults();
     ShowDrawing();
+    if (busy_) {
+        QApplication::restoreOverrideCursor();
+        busy_ = false;
+    }
     if (!report.isEmpty()) {
         QMessageBox box(QMessageBox::Critical, FromUtf8(kFormCaption), report, QMessageBox::Ok,
                         this);

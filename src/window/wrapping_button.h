@@ -5,7 +5,8 @@
 namespace hc {
 
 // A push button whose caption wraps at word boundaries inside its box, as
-// "Построить график Морвина" must on a button 1215 twips wide.
+// "Построить график Морвина" must on a button 1215 twips wide. Enter presses
+// it when it has the focus, as Space does, without making it a default button.
 class WrappingButton : public QPushButton {
     Q_OBJECT
 
@@ -14,6 +15,7 @@ class WrappingButton : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace hc
