@@ -2,6 +2,7 @@
 #include "model/run_error.h"
 #include "support/raised.h"
 #include "window/catenary_command.h"
+#include "window/error_report.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -181,6 +182,16 @@ TEST_F(CatenaryCommandTest, HugeSpanWithAHugeCReportsAStalledLoopInsteadOfHangin
     Type(TextBox::Text6, "300000");
     ExpectFailure(ErrorKind::LoopStalled);
     EXPECT_EQ(CurveDots().size(), 1U);
+}
+
+TEST_F(CatenaryCommandTest, AnUnreadableNumberIsReportedWithTheCaptionOfItsBox) {
+    Type(TextBox::Text2, "1e400");
+    const auto error = Raised([&] { CatenaryCommand(sheet, surface); });
+    ASSERT_TRUE(error) << "no error";
+    EXPECT_EQ(DescribeError(*error, "Построить график Морвина"),
+              "Команда «Построить график Морвина» прервана: переполнение: число вышло за "
+              "допустимый диапазон, при чтении числа из поля «XA Расстояние до левой опоры»."
+              "\n\nВведённые значения сохранены: их можно исправить и повторить.");
 }
 
 } // namespace

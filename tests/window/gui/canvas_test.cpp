@@ -76,5 +76,63 @@ TEST(CanvasTest, ClearRemovesEverything) {
     EXPECT_EQ(CountPixels(canvas.image(), qRgb(0, 0, 0)), 0);
 }
 
+class FractionalRatioTest : public testing::TestWithParam<double> {};
+
+// Where logical pixels cover one or two device pixels in turn, every dot must
+// still be the same square, and a line the same width all along.
+TEST_P(FractionalRatioTest, DotsAreAllTheSameSquareAndLinesOneWidth) {
+    const double ratio = GetParam();
+    const int side = qRound(ratio);
+    for (int x = 10; x < 20; ++x) {
+        Canvas canvas(kDpi, ratio, kWhite, kBlack);
+        canvas.Cover(QSize(40, 40), ratio);
+        canvas.Point(QPointF(x * 15 + 7, 15 * 15 + 7)); // inside logical pixel (x, 15)
+        const QImage& image = canvas.image();
+        EXPECT_EQ(CountPixels(image, kBlack), side * side) << "dot at logical x " << x;
+        const int left = static_cast<int>(x * ratio);
+        const int top = static_cast<int>(15 * ratio);
+        EXPECT_EQ(image.pixel(left, top), kBlack) << "dot at logical x " << x;
+        EXPECT_EQ(image.pixel(left + side - 1, top + side - 1), kBlack) << "dot at logical x " << x;
+    }
+
+    Canvas canvas(kDpi, ratio, kWhite, kBlack);
+    canvas.Cover(QSize(40, 40), ratio);
+    ASSERT_TRUE(canvas.Line(QPointF(0, 300), QPointF(600, 300), QColor(128, 0, 0)).ok);
+    const QImage image = canvas.image().convertToFormat(QImage::Format_ARGB32);
+    for (int x = 0; x < static_cast<int>(30 * ratio); ++x) {
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb pixel = image.pixel(x, y);
+            EXPECT_TRUE(pixel == kFrameRed || pixel == kWhite) << "blurred at " << x << ", " << y;
+            red += pixel == kFrameRed ? 1 : 0;
+        }
+        EXPECT_EQ(red, side) << "column " << x;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, FractionalRatioTest, testing::Values(1.25, 1.5, 1.75, 2.0),
+                         [](const auto& info) {
+                             return "Ratio" + std::to_string(qRound(info.param * 100));
+                         });
+
+TEST(CanvasTest, ANewThemeRecoloursTheBackgroundAndTheForegroundOnly) {
+    Canvas canvas(kDpi, 1.0, kWhite, kBlack);
+    canvas.Cover(QSize(40, 40), 1.0);
+    canvas.Point(QPointF(150, 150));
+    canvas.Line(QPointF(0, 300), QPointF(600, 300), QColor(128, 0, 0));
+    const QRgb darkWindow = 0xFF202020;
+    const QRgb lightText = 0xFFE0E0E0;
+    canvas.SetColours(darkWindow, lightText);
+    const QImage& image = canvas.image();
+    EXPECT_EQ(image.pixel(10, 10), lightText);
+    EXPECT_EQ(image.pixel(5, 20), kFrameRed);
+    EXPECT_EQ(image.pixel(30, 5), darkWindow);
+    EXPECT_EQ(CountPixels(image, kWhite), 0);
+    canvas.Point(QPointF(450, 150));
+    EXPECT_EQ(image.pixel(30, 10), lightText); // new dots in the new colour too
+    canvas.Clear();
+    EXPECT_EQ(CountPixels(canvas.image(), darkWindow), 40 * 40);
+}
+
 } // namespace
 } // namespace hc

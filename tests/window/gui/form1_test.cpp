@@ -244,5 +244,65 @@ TEST_F(Form1Test, DrawingSurvivesResizing) {
     EXPECT_EQ(PixelAtTwips(shown, ppt, 2400, 8000 - 800 * 3.0886694439424773), Foreground(*form));
 }
 
+TEST_F(Form1Test, AThemeChangeBetweenPressesRecoloursThePlotButNotTheFrame) {
+    Click("Command8");
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, QColor(0xE0, 0xE0, 0xE0));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents(); // the change reaches the window as an event
+    Click("Command7");                 // x², after the switch
+    const QImage image = form->canvas().image();
+    QApplication::setPalette(light);
+    QCoreApplication::processEvents();
+
+    const double ppt = PixelsPerTwip();
+    EXPECT_EQ(PixelAtTwips(image, ppt, 6000, 1000), 0xFF202020U) << "background";
+    EXPECT_EQ(PixelAtTwips(image, ppt, 2400, 8000 - 800 * 3.0886694439424773), 0xFFE0E0E0U)
+        << "a dot of the catenary, drawn before the switch";
+    EXPECT_EQ(PixelAtTwips(image, ppt, 4000 + 800 * 2, 8000 - 800 * 4), 0xFFE0E0E0U)
+        << "a dot of x², drawn after it";
+    EXPECT_EQ(PixelAtTwips(image, ppt, 3000, 8000), kFrameRed);
+    EXPECT_EQ(CountPixels(image, light.color(QPalette::Window).rgb()), 0);
+    EXPECT_EQ(CountPixels(image, light.color(QPalette::WindowText).rgb()), 0);
+}
+
+TEST_F(Form1Test, EnterAndKeypadEnterPressTheFocusedButtonWithoutADefaultButton) {
+    Button("Command8")->setFocus();
+    QTest::keyClick(Button("Command8"), Qt::Key_Return);
+    EXPECT_EQ(Box("Text8")->text(), QStringLiteral("3.08866944394248"));
+    Button("Command1")->setFocus();
+    QTest::keyClick(Button("Command1"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_NEAR(WidthTwips(), 10000, 15);
+    for (QPushButton* button : form->findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault() || button->autoDefault())
+            << button->objectName().toStdString();
+}
+
+TEST_F(Form1Test, ALongCommandShowsTheBusyCursorAndAnOrdinaryOneDoesNot) {
+    // Counts the turns of the event loop while a press runs, and the cursor then.
+    int turns = 0;
+    bool busy = false;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        ++turns;
+        busy = busy || (QApplication::overrideCursor() != nullptr &&
+                        QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+    });
+    watch.start();
+    Button("Command8")->click(); // the initial texts: well under a millisecond
+    EXPECT_EQ(turns, 0) << "an ordinary press let the window change mid-way";
+
+    Type("Text1", QStringLiteral("20000"));
+    Type("Text2", QStringLiteral("20000"));
+    Type("Text6", QStringLiteral("1000000")); // millions of passes
+    Button("Command8")->click();
+    watch.stop();
+    EXPECT_TRUE(busy) << "no busy cursor in " << turns << " turns of the event loop";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy cursor stayed";
+}
+
 } // namespace
 } // namespace hc

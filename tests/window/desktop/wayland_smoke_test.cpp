@@ -1,0 +1,68 @@
+// The window on a Wayland compositor (weston, headless): it appears with its
+// decorations at its outer size, and a press draws the curve where the
+// compositor shows it, read back with weston's screenshot client.
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Screenshot() {
+    QDir here;
+    for (const QString& old : here.entryList({"wayland-screenshot*.png"}))
+        here.remove(old);
+    QProcess shooter;
+    shooter.start("weston-screenshooter", {});
+    // The compositor serves the screenshot from the event loop this program shares.
+    while (!shooter.waitForFinished(10))
+        QCoreApplication::processEvents();
+    const QStringList shots = here.entryList({"wayland-screenshot*.png"});
+    return shots.isEmpty() ? QImage() : QImage(shots.first()).convertToFormat(QImage::Format_RGB32);
+}
+
+int Count(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour ? 1 : 0;
+    return count;
+}
+
+TEST(WaylandSmokeTest, TheWindowAppearsDecoratedAndAPressDrawsTheCurve) {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    hc::Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.sheet().PlotW == 8000; }))
+        << "the activation handler did not run";
+    QTest::qWait(200);
+
+    const double pixelsPerTwip = form.logicalDpiX() / 1440.0;
+    EXPECT_GT(form.frameGeometry().height(), form.height()) << "no decorations";
+    EXPECT_NEAR(form.frameGeometry().width(), 7000 * pixelsPerTwip, 1);
+    EXPECT_NEAR(form.frameGeometry().height(), 10000 * pixelsPerTwip, 1);
+
+    const QImage before = Screenshot();
+    ASSERT_FALSE(before.isNull()) << "no screenshot";
+    EXPECT_GT(Count(before, qRgb(128, 0, 0)), 400) << "the frame is not on the screen";
+
+    QTest::mouseClick(form.findChild<QPushButton*>("Command8"), Qt::LeftButton);
+    QTest::qWait(200);
+    const QImage after = Screenshot();
+    const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
+    EXPECT_GT(Count(after, ink) - Count(before, ink), 100) << "no curve on the screen";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,150 @@
+// The real program under a real window manager on its own X server. Sizes are
+// read from the X server (the client window and the frame extents the manager
+// announces), never from Qt; clicks and keys come through the X server too.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString programPath;
+
+// Runs an X client tool and returns what it printed.
+QString Tool(const QString& program, const QStringList& arguments) {
+    QProcess tool;
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(10000)) {
+        tool.kill();
+        ADD_FAILURE() << program.toStdString() << " did not finish";
+        return {};
+    }
+    return QString::fromLocal8Bit(tool.readAllStandardOutput());
+}
+
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 5000) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (done())
+            return true;
+        QTest::qWait(50);
+    }
+    return done();
+}
+
+QStringList ProgramWindows() {
+    return Tool("xdotool", {"search", "--onlyvisible", "--class", "hanging-chain"})
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+// The window's outer size, frame included, in pixels.
+QSize OuterSize(const QString& window) {
+    const QString info = Tool("xwininfo", {"-id", window});
+    const auto number = [&info](const char* field) {
+        return QRegularExpression(QString(field) + R"(:\s+(\d+))").match(info).captured(1).toInt();
+    };
+    const QString extents = Tool("xprop", {"-id", window, "_NET_FRAME_EXTENTS"});
+    const auto match = QRegularExpression(R"(= (\d+), (\d+), (\d+), (\d+))")
+                           .match(extents); // left, right, top, bottom
+    return QSize(number("Width") + match.captured(1).toInt() + match.captured(2).toInt(),
+                 number("Height") + match.captured(3).toInt() + match.captured(4).toInt());
+}
+
+constexpr double kTwipsPerPixel = 15; // the X server runs at 96 DPI
+
+bool OuterSizeIs(const QString& window, double widthTwips, double heightTwips) {
+    const QSize outer = OuterSize(window);
+    return std::abs(outer.width() - widthTwips / kTwipsPerPixel) <= 1 &&
+           std::abs(outer.height() - heightTwips / kTwipsPerPixel) <= 1;
+}
+
+std::string Describe(const QString& window) {
+    const QSize outer = OuterSize(window);
+    return std::to_string(outer.width()) + " x " + std::to_string(outer.height()) + " pixels";
+}
+
+// A click at a point of the client area given in twips.
+void ClickAt(const QString& window, int xTwips, int yTwips) {
+    Tool("xdotool",
+         {"mousemove", "--sync", "--window", window, QString::number(xTwips / kTwipsPerPixel),
+          QString::number(yTwips / kTwipsPerPixel), "click", "1"});
+}
+
+// Rows of the window holding a dark red run as long as the x axis.
+int AxisRows(const QString& window) {
+    const QImage image = QGuiApplication::primaryScreen()
+                             ->grabWindow(window.toULongLong())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        int run = 0;
+        int longest = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            run = image.pixel(x, y) == qRgb(128, 0, 0) ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        rows += longest >= 400 ? 1 : 0;
+    }
+    return rows;
+}
+
+TEST(X11WindowManagerTest, OuterSizeFrameAndActivationAreRight) {
+    QProcess program;
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(programPath, {});
+    ASSERT_TRUE(program.waitForStarted(5000));
+    QString window;
+    ASSERT_TRUE(WaitFor([&] {
+        const QStringList windows = ProgramWindows();
+        window = windows.isEmpty() ? QString() : windows.first();
+        return !window.isEmpty();
+    })) << "no window appeared";
+
+    // 7000 × 10000 twips with the frame, once the manager has framed the window.
+    EXPECT_TRUE(WaitFor([&] { return OuterSizeIs(window, 7000, 10000); })) << Describe(window);
+    EXPECT_TRUE(WaitFor([&] { return AxisRows(window) == 1; }))
+        << "the x axis is on " << AxisRows(window) << " rows";
+
+    ClickAt(window, 3600 + 600, 8280 + 240); // «Очистить»
+    EXPECT_TRUE(WaitFor([&] { return OuterSizeIs(window, 10000, 10000); })) << Describe(window);
+
+    // C at its minimum: the catenary press shows a message. Closing it must not
+    // run the activation handler again, which would narrow the window.
+    ClickAt(window, 1440 + 300, 5040 + 240); // Text1
+    Tool("xdotool", {"key", "--clearmodifiers", "ctrl+a"});
+    Tool("xdotool", {"type", "0.144"});
+    ClickAt(window, 2280 + 600, 8160 + 360); // «Построить график Морвина»
+    QString message;
+    ASSERT_TRUE(WaitFor([&] {
+        for (const QString& id : ProgramWindows())
+            if (id != window)
+                message = id;
+        return !message.isEmpty();
+    })) << "no message box";
+    Tool("xdotool", {"windowactivate", "--sync", message});
+    Tool("xdotool", {"key", "Return"});
+    EXPECT_TRUE(WaitFor([&] { return ProgramWindows().size() == 1; })) << "the box stayed";
+    QTest::qWait(300);
+    EXPECT_TRUE(OuterSizeIs(window, 10000, 10000)) << Describe(window);
+
+    program.terminate();
+    program.waitForFinished(5000);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: x11_window_manager_test PROGRAM\n");
+        return 2;
+    }
+    programPath = QString::fromLocal8Bit(argv[1]);
+    return RUN_ALL_TESTS();
+}
