@@ -1,5 +1,7 @@
 // Starts the real program on an X server (Xvfb, with no window manager, so no
 // activation ever arrives) and waits for its frame to appear on the screen.
+#include "frame_runs.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -12,20 +14,6 @@ namespace {
 
 QString programPath;
 
-// The longest horizontal run of dark red (the frame's colour) on the screen.
-int LongestFrameRun(const QImage& screen) {
-    const QImage image = screen.convertToFormat(QImage::Format_RGB32);
-    int longest = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        int run = 0;
-        for (int x = 0; x < image.width(); ++x) {
-            run = image.pixel(x, y) == qRgb(128, 0, 0) ? run + 1 : 0;
-            longest = std::max(longest, run);
-        }
-    }
-    return longest;
-}
-
 TEST(X11SmokeTest, TheWindowAppearsWithItsFrame) {
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -37,7 +25,8 @@ TEST(X11SmokeTest, TheWindowAppearsWithItsFrame) {
     for (int attempt = 0; attempt < 100 && run < 400; ++attempt) {
         QTest::qWait(100);
         ASSERT_EQ(program.state(), QProcess::Running) << "the program ended";
-        run = LongestFrameRun(screen->grabWindow(0).toImage());
+        const auto runs = hc::FrameRuns(screen->grabWindow(0).toImage());
+        run = runs.empty() ? 0 : *std::max_element(runs.begin(), runs.end());
     }
     program.terminate();
     program.waitForFinished(5000);

@@ -1,6 +1,8 @@
 // The real program under a real window manager on its own X server. Sizes are
 // read from the X server (the client window and the frame extents the manager
 // announces), never from Qt; clicks and keys come through the X server too.
+#include "frame_runs.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -76,21 +78,10 @@ void ClickAt(const QString& window, int xTwips, int yTwips) {
 
 // Rows of the window holding a dark red run as long as the x axis.
 int AxisRows(const QString& window) {
-    const QImage image = QGuiApplication::primaryScreen()
-                             ->grabWindow(window.toULongLong())
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
-    int rows = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        int run = 0;
-        int longest = 0;
-        for (int x = 0; x < image.width(); ++x) {
-            run = image.pixel(x, y) == qRgb(128, 0, 0) ? run + 1 : 0;
-            longest = std::max(longest, run);
-        }
-        rows += longest >= 400 ? 1 : 0;
-    }
-    return rows;
+    const auto runs =
+        hc::FrameRuns(QGuiApplication::primaryScreen()->grabWindow(window.toULongLong()).toImage());
+    return static_cast<int>(
+        std::count_if(runs.begin(), runs.end(), [](int run) { return run >= 400; }));
 }
 
 TEST(X11WindowManagerTest, OuterSizeFrameAndActivationAreRight) {
