@@ -169,8 +169,8 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};
-    painter.setPen(PlainPen(
-        colour, image_.devicePixelRatio())); // aliased, like every other line: crisp at any ratio
+    // Aliased, like every other line: crisp at any ratio.
+    painter.setPen(PlainPen(colour, image_.devicePixelRatio()));
     painter.drawEllipse(box);
     return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }
