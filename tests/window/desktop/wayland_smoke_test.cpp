@@ -1,6 +1,7 @@
 // The window on a Wayland compositor (weston, headless): it appears with its
-// decorations at its outer size, and a press draws the curve where the
-// compositor shows it, read back with weston's screenshot client.
+// decorations at its outer size, a press draws the curve where the
+// compositor shows it (read back with weston's screenshot client), and
+// «Очистить» widens it.
 #include "window/form1.h"
 
 #include <QApplication>
@@ -57,6 +58,13 @@ TEST(WaylandSmokeTest, TheWindowAppearsDecoratedAndAPressDrawsTheCurve) {
     const QImage after = Screenshot();
     const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
     EXPECT_GT(Count(after, ink) - Count(before, ink), 100) << "no curve on the screen";
+
+    QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton); // «Очистить»
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return std::abs(form.frameGeometry().width() - 10000 * pixelsPerTwip) <= 1;
+    })) << form.frameGeometry().width()
+        << " pixels wide with the decorations";
+    EXPECT_NEAR(form.frameGeometry().height(), 10000 * pixelsPerTwip, 1);
 }
 
 } // namespace
