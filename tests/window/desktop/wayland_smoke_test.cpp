@@ -3,6 +3,7 @@
 // compositor shows it (read back with weston's screenshot client), and
 // «Очистить» widens it.
 #include "window/form1.h"
+#include "window/gui/pixels.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,14 +28,6 @@ QImage Screenshot() {
     return shots.isEmpty() ? QImage() : QImage(shots.first()).convertToFormat(QImage::Format_RGB32);
 }
 
-int Count(const QImage& image, QRgb colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
-}
-
 TEST(WaylandSmokeTest, TheWindowAppearsDecoratedAndAPressDrawsTheCurve) {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
     hc::Form1 form;
@@ -51,13 +44,14 @@ TEST(WaylandSmokeTest, TheWindowAppearsDecoratedAndAPressDrawsTheCurve) {
 
     const QImage before = Screenshot();
     ASSERT_FALSE(before.isNull()) << "no screenshot";
-    EXPECT_GT(Count(before, qRgb(128, 0, 0)), 400) << "the frame is not on the screen";
+    EXPECT_GT(hc::CountPixels(before, qRgb(128, 0, 0)), 400) << "the frame is not on the screen";
 
     QTest::mouseClick(form.findChild<QPushButton*>("Command8"), Qt::LeftButton);
     QTest::qWait(200);
     const QImage after = Screenshot();
     const QRgb ink = form.palette().color(QPalette::WindowText).rgb();
-    EXPECT_GT(Count(after, ink) - Count(before, ink), 100) << "no curve on the screen";
+    EXPECT_GT(hc::CountPixels(after, ink) - hc::CountPixels(before, ink), 100)
+        << "no curve on the screen";
 
     QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton); // «Очистить»
     EXPECT_TRUE(QTest::qWaitFor([&] {

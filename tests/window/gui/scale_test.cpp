@@ -1,6 +1,7 @@
 // The window at a fractional scale factor, where a logical pixel covers one or
 // two device pixels in turn.
 #include "window/form1.h"
+#include "window/gui/pixels.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -10,14 +11,6 @@
 
 namespace hc {
 namespace {
-
-int CountPixels(const QImage& image, QRgb colour) {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    return count;
-}
 
 TEST(Form1ScaleTest, AtOneAndAHalfEveryDotIsTheSameTwoByTwoSquare) {
     Form1 form(QLocale::c());
