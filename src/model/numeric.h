@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/run_error.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,7 +28,8 @@ std::string ToText(double value, std::string_view decimalSeparator = ".");
 
 // base raised to exponent. Raises RunError(InvalidArgument) when no real
 // result exists and RunError(Overflow) when the result is beyond the double
-// range: it never returns an infinity from finite operands.
-double PowerOf(double base, double exponent);
+// range: it never returns an infinity from finite operands. The error names
+// `step`, where a caller knows better what the power stands for.
+double PowerOf(double base, double exponent, Step step = Step::Power);
 
 } // namespace hc

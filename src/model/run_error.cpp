@@ -26,6 +26,8 @@ std::string_view StepName(Step step) {
         return "ToNumber";
     case Step::Power:
         return "PowerOf";
+    case Step::ChainYPower:
+        return "PowerOf in ChainY";
     case Step::ChainY:
         return "ChainY";
     case Step::ArcLength:

@@ -20,6 +20,7 @@ enum class ErrorKind {
 enum class Step {
     ReadNumber,  // a number typed into a box
     Power,       // PowerOf
+    ChainYPower, // PowerOf inside ChainY: E to the power ±x/C
     ChainY,      // the catenary's ordinate
     ArcLength,   // the arc length from the vertex
     Scale,       // K, the plot scale

@@ -27,10 +27,10 @@ double ChainY(const Sheet& sheet, float x) {
     FaultCheck(Step::ChainY);
     const double down = fp::Div(negated, sheet.C);
     FaultCheck(Step::ChainY);
-    const double p = PowerOf(sheet.E, down);
+    const double p = PowerOf(sheet.E, down, Step::ChainYPower);
     const double up = fp::Div(x, sheet.C);
     FaultCheck(Step::ChainY);
-    const double q = PowerOf(sheet.E, up);
+    const double q = PowerOf(sheet.E, up, Step::ChainYPower);
     const double y = fp::Mul(fp::Add(q, p), fp::Div(sheet.C, 2));
     FaultCheck(Step::ChainY);
     return y;

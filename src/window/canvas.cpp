@@ -1,54 +1,14 @@
 #include "window/canvas.h"
 
 #include <QFontMetricsF>
-#include <QLineF>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 namespace hc {
 
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
-
-// Cohen–Sutherland: the part of a segment inside `box`, if any. Keeps huge or
-// far-away coordinates away from the rasteriser. Each endpoint is moved along
-// the segment's slope onto the edge it lies beyond, which keeps the in-view
-// part exact even when the endpoints are astronomically far away.
-std::optional<QLineF> ClipTo(const QRectF& box, QPointF a, QPointF b) {
-    enum : unsigned { kLeft = 1, kRight = 2, kTop = 4, kBottom = 8 };
-    const auto outcode = [&box](QPointF p) {
-        return (p.x() < box.left() ? kLeft : 0U) | (p.x() > box.right() ? kRight : 0U) |
-               (p.y() < box.top() ? kTop : 0U) | (p.y() > box.bottom() ? kBottom : 0U);
-    };
-    unsigned codeA = outcode(a);
-    unsigned codeB = outcode(b);
-    // Each pass moves one endpoint onto an edge and clears that edge's bit for good.
-    for (int pass = 0; pass < 8; ++pass) {
-        if ((codeA | codeB) == 0)
-            return QLineF(a, b);
-        if ((codeA & codeB) != 0)
-            return std::nullopt;
-        QPointF& p = codeA != 0 ? a : b;
-        const QPointF& other = codeA != 0 ? b : a;
-        const unsigned code = codeA != 0 ? codeA : codeB;
-        if (code & (kLeft | kRight)) {
-            const double x = (code & kLeft) ? box.left() : box.right();
-            p = QPointF(x, p.y() + (x - p.x()) * ((other.y() - p.y()) / (other.x() - p.x())));
-        } else {
-            const double y = (code & kTop) ? box.top() : box.bottom();
-            p = QPointF(p.x() + (y - p.y()) * ((other.x() - p.x()) / (other.y() - p.y())), y);
-        }
-        (codeA != 0 ? codeA : codeB) = outcode(p);
-    }
-    return std::nullopt;
-}
-
-bool Finite(QPointF p) {
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
 
 // One logical pixel wide, rounded to whole device pixels so that a line has
 // the same width wherever it lies, also at fractional ratios.
@@ -115,20 +75,12 @@ Canvas::Result Canvas::Clear() {
 Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
     const QPointF a = Map(from);
     const QPointF b = Map(to);
-    if (!Finite(a) || !Finite(b))
-        return {};
-    // A pixel of margin, so that a line along the edge is still drawn.
-    const auto visible = ClipTo(QRectF(Bounds()).adjusted(-1, -1, 1, 1), a, b);
-    if (!visible)
-        return {};
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};
     painter.setPen(PlainPen(colour, image_.devicePixelRatio()));
-    painter.drawLine(*visible);
-    return {
-        true,
-        QRectF(visible->p1(), visible->p2()).normalized().toAlignedRect().adjusted(-2, -2, 2, 2)};
+    painter.drawLine(a, b);
+    return {true, QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }
 
 Canvas::Result Canvas::Point(QPointF at) {
@@ -156,16 +108,9 @@ Canvas::Result Canvas::Point(QPointF at) {
 }
 
 Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
-    // Beyond a million pixels a circle cannot be rasterised precisely; nothing
-    // in the program draws one that large.
-    constexpr double kLargestRadius = 1e6;
     const QPointF c = Map(centre);
     const double r = radius * pixelsPerTwip_;
-    if (!Finite(c) || !std::isfinite(r) || std::fabs(r) > kLargestRadius)
-        return {};
     const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    if (!box.intersects(QRectF(Bounds())))
-        return {};
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};

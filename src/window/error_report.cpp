@@ -1,6 +1,7 @@
 #include "window/error_report.h"
 
 #include "model/run_error.h"
+#include "model/sheet.h"
 #include "window/control_table.h"
 
 #include <string>
@@ -30,6 +31,7 @@ std::string_view StepText(Step step) {
     case Step::ReadNumber:
         return "при чтении числа из поля";
     case Step::Power:
+    case Step::ChainYPower:
         return "при возведении в степень";
     case Step::ChainY:
         return "при вычислении ординаты цепной линии";
@@ -73,15 +75,32 @@ std::string_view StepText(Step step) {
     return "";
 }
 
+// What the user can do, where the worksheet shows why the step failed.
+std::string Advice(const RunError& error, const Sheet& sheet) {
+    // C stays 0 until the first plot reads it.
+    if (error.step() == Step::ChainY && sheet.C == 0)
+        return " Сначала постройте график кнопкой «Построить график Морвина».";
+    if (error.step() == Step::ChainYPower && error.kind() == ErrorKind::Overflow) {
+        // The commands store the abscissa in X before they take its ordinate.
+        const char* quotient = sheet.X == static_cast<float>(sheet.XA)   ? "|XA|/C"
+                               : sheet.X == static_cast<float>(sheet.XB) ? "|XB|/C"
+                                                                         : "|X|/C";
+        return std::string(" Отношение ") + quotient +
+               " слишком велико: оно должно быть не больше 709,78.";
+    }
+    return {};
+}
+
 } // namespace
 
-std::string DescribeError(const RunError& error, std::string_view command) {
+std::string DescribeError(const RunError& error, std::string_view command, const Sheet& sheet) {
     std::string where(StepText(error.step()));
     if (const auto box = error.box())
         where += " «" + std::string(CaptionOf(*box)) + "»";
     return "Команда «" + std::string(command) +
-           "» прервана: " + std::string(KindText(error.kind())) + ", " + where +
-           ".\n\nВведённые значения сохранены: их можно исправить и повторить.";
+           "» прервана: " + std::string(KindText(error.kind())) + ", " + where + "." +
+           Advice(error, sheet) +
+           "\n\nВведённые значения сохранены: их можно исправить и повторить.";
 }
 
 } // namespace hc

@@ -3,6 +3,7 @@
 #include "drawing/primer.h"
 #include "model/fault_status.h"
 #include "model/run_error.h"
+#include "window/busy_cursor.h"
 #include "window/error_report.h"
 #include "window/wrapping_button.h"
 
@@ -13,9 +14,6 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTimer>
-#include <algorithm>
-#include <cmath>
 #include <exception>
 
 namespace hc {
@@ -39,14 +37,15 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     : QWidget(parent)
     , canvas_(logicalDpiX(), devicePixelRatioF(), palette().color(QPalette::Window).rgb(),
               palette().color(QPalette::WindowText).rgb())
+    , outerSize_(*this, canvas_.pixelsPerTwip())
     , locale_(locale) {
     setWindowTitle(FromUtf8(kFormCaption));
     setAttribute(Qt::WA_OpaquePaintEvent); // the canvas covers the whole window
     QFont captions = font();
     captions.setPointSizeF(kCaptionPointSize);
     setFont(captions);
-    Resize(QSize(qRound(canvas_.ToPixels(kDesignedClientWidth)),
-                 qRound(canvas_.ToPixels(kDesignedClientHeight))));
+    outerSize_.ResizeClient(QSize(qRound(canvas_.ToPixels(kDesignedClientWidth)),
+                                  qRound(canvas_.ToPixels(kDesignedClientHeight))));
     BuildControls();
     canvas_.Cover(size(), devicePixelRatioF());
 }
@@ -101,70 +100,8 @@ std::int32_t Form1::ASD(std::int32_t number) {
     return hc::ASD(number);
 }
 
-QMargins Form1::FrameMargins() const {
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
 QSizeF Form1::OuterSizeTwips() const {
     return QSizeF(frameGeometry().size()) / canvas_.pixelsPerTwip();
-}
-
-bool Form1::SetOuterSize(std::optional<float> widthTwips, std::optional<float> heightTwips) {
-    if (widthTwips)
-        outerWidth_ = widthTwips;
-    if (heightTwips)
-        outerHeight_ = heightTwips;
-    return ApplyOuterSize();
-}
-
-bool Form1::ApplyOuterSize() {
-    const QMargins frame = FrameMargins();
-    QSize client = size();
-    const auto clientPixels = [this](float twips, int margins) -> std::optional<int> {
-        const double pixels = canvas_.ToPixels(twips) - margins;
-        if (!std::isfinite(pixels) || pixels < 1 || pixels > QWIDGETSIZE_MAX)
-            return std::nullopt;
-        return static_cast<int>(std::lround(pixels));
-    };
-    if (outerWidth_) {
-        const auto width = clientPixels(*outerWidth_, frame.left() + frame.right());
-        if (!width)
-            return false;
-        client.setWidth(*width);
-    }
-    if (outerHeight_) {
-        const auto height = clientPixels(*outerHeight_, frame.top() + frame.bottom());
-        if (!height)
-            return false;
-        client.setHeight(*height);
-    }
-    appliedFrame_ = frame;
-    Resize(client);
-    return true;
-}
-
-void Form1::Resize(QSize client) {
-    if (std::find(askedSizes_.begin(), askedSizes_.end(), client) == askedSizes_.end()) {
-        constexpr std::size_t kRemembered = 16;
-        if (askedSizes_.size() == kRemembered)
-            askedSizes_.erase(askedSizes_.begin());
-        askedSizes_.push_back(client);
-    }
-    resize(client);
-}
-
-void Form1::FollowFrame() {
-    if (!outerWidth_ && !outerHeight_)
-        return;
-    if (std::find(askedSizes_.begin(), askedSizes_.end(), size()) == askedSizes_.end()) {
-        outerWidth_.reset(); // the user's size stands
-        outerHeight_.reset();
-    } else if (FrameMargins() != appliedFrame_) {
-        ApplyOuterSize();
-    }
 }
 
 bool Form1::Drawn(const Canvas::Result& result) {
@@ -191,29 +128,8 @@ bool Form1::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
 }
 
 bool Form1::DoPSet(float x, float y) {
-    // Every long command is a sweep of millions of dots; reading the clock
-    // every few thousand of them costs nothing a press could notice.
-    constexpr unsigned kDotsBetweenClockReads = 4096;
-    if (++dotsSet_ % kDotsBetweenClockReads == 0)
-        KeepResponsive();
+    busy_->Step(); // handlers draw only from Run
     return Drawn(canvas_.Point({x, y}));
-}
-
-void Form1::KeepResponsive() {
-    // Well above an ordinary press (under a millisecond), so that no click flickers.
-    constexpr qint64 kBusyAfterMs = 150;
-    constexpr qint64 kRepaintEveryMs = 100;
-    const qint64 now = handlerClock_.elapsed();
-    if (now < kBusyAfterMs || now - lastPump_ < kRepaintEveryMs)
-        return;
-    if (!busy_) {
-        busy_ = true;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    lastPump_ = now;
-    ShowDrawing();
-    // Clicks and keys wait for the handler to end, as they would without this.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool Form1::DoCircle(float x, float y, float radius, Colour colour) {
@@ -225,11 +141,13 @@ void Form1::DoPrint(std::string_view line) {
 }
 
 bool Form1::DoSetWidth(float twips) {
-    return SetOuterSize(twips, std::nullopt);
+    outerSize_.Ask(twips, std::nullopt);
+    return true;
 }
 
 bool Form1::DoSetHeight(float twips) {
-    return SetOuterSize(std::nullopt, twips);
+    outerSize_.Ask(std::nullopt, twips);
+    return true;
 }
 
 bool Form1::DoText(TextBox box, std::string& text) {
@@ -248,7 +166,9 @@ void Form1::DoShowMessage(std::string_view prompt) {
     ShowDrawing(); // what was drawn so far shows behind the message
     QMessageBox box(QMessageBox::NoIcon, FromUtf8(kFormCaption), FromUtf8(prompt), QMessageBox::Ok,
                     this);
+    busy_->Pause(); // reading the message is no work of the handler's
     box.exec();
+    busy_->Resume();
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -262,75 +182,80 @@ void Form1::paintEvent(QPaintEvent* event) {
 
 void Form1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    FollowFrame();
+    if (busy_ == nullptr)
+        outerSize_.Follow();
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
     canvas_.Cover(size(), devicePixelRatioF());
     QWidget::resizeEvent(event);
-    FollowFrame();
+    if (busy_ == nullptr)
+        outerSize_.Follow();
 }
 
 void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Not every platform activates a new window (X11 without a window manager
-    // never does), so the first show also asks for the activation handler.
+    // The first show is the activation: not every platform activates a new
+    // window (X11 without a window manager never does). It runs once the show
+    // is done, when the platform knows the window's decorations.
     if (!activated_)
         QMetaObject::invokeMethod(this, &Form1::Activate, Qt::QueuedConnection);
 }
 
-void Form1::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) {
-        Drawn(canvas_.SetColours(palette().color(QPalette::Window).rgb(),
-                                 palette().color(QPalette::WindowText).rgb()));
-        ShowDrawing();
-    }
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Activate();
-}
-
 void Form1::Activate() {
-    if (activated_)
+    if (activated_ || busy_ != nullptr) // a running handler leaves it to Settle
         return;
-    if (running_) { // a handler is waiting on a message box: activate after it
-        QTimer::singleShot(10, this, &Form1::Activate);
-        return;
-    }
     activated_ = true;
     Run(ActivateHandler, tr("открытие окна"));
 }
 
-void Form1::Run(Handler handler, const QString& command) {
-    if (running_)
-        return;
-    running_ = true;
-    QString report;
-    handlerClock_.start();
-    lastPump_ = 0;
-    dotsSet_ = 0;
-    // A handler starts from a clean fault status, even after one that was abandoned.
-    ClearFaults();
-    try {
-        handler(sheet_, *this);
-    } catch (const RunError& error) {
-        report = QString::fromStdString(DescribeError(error, command.toStdString()));
-    } catch (const std::exception& error) {
-        report = tr("Команда «%1» прервана: внутренняя ошибка (%2).")
-                     .arg(command, QString::fromLocal8Bit(error.what()));
-    }
-    ClearFaults();
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && busy_ == nullptr)
+        Recolour();
+}
+
+void Form1::Recolour() {
+    Drawn(canvas_.SetColours(palette().color(QPalette::Window).rgb(),
+                             palette().color(QPalette::WindowText).rgb()));
     ShowDrawing();
-    if (busy_) {
-        QApplication::restoreOverrideCursor();
-        busy_ = false;
+}
+
+void Form1::Settle() {
+    Recolour();
+    outerSize_.Follow();
+    if (!activated_ && isVisible())
+        Activate();
+}
+
+void Form1::Run(Handler handler, const QString& command) {
+    if (busy_ != nullptr)
+        return;
+    QString report;
+    {
+        BusyCursor busy([this] { ShowDrawing(); });
+        busy_ = &busy;
+        // A handler starts from a clean fault status, even after one that was abandoned.
+        ClearFaults();
+        try {
+            handler(sheet_, *this);
+        } catch (const RunError& error) {
+            report = QString::fromStdString(DescribeError(error, command.toStdString(), sheet_));
+        } catch (const std::exception& error) {
+            report = tr("Команда «%1» прервана: внутренняя ошибка (%2).")
+                         .arg(command, QString::fromLocal8Bit(error.what()));
+        }
+        ClearFaults();
+        ShowDrawing();
+        if (!report.isEmpty()) {
+            busy.Pause();
+            QMessageBox box(QMessageBox::Critical, FromUtf8(kFormCaption), report, QMessageBox::Ok,
+                            this);
+            box.exec();
+        }
+        busy_ = nullptr;
     }
-    if (!report.isEmpty()) {
-        QMessageBox box(QMessageBox::Critical, FromUtf8(kFormCaption), report, QMessageBox::Ok,
-                        this);
-        box.exec();
-    }
-    running_ = false;
+    Settle();
 }
 
 } // namespace hc

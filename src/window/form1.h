@@ -4,18 +4,18 @@
 #include "model/sheet.h"
 #include "window/canvas.h"
 #include "window/control_table.h"
+#include "window/outer_size_keeper.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 class QLineEdit;
 
 namespace hc {
+
+class BusyCursor;
 
 // The program's one window: the plot drawn on its own surface, and in front of
 // it the text boxes, labels and buttons of the control table. It owns the
@@ -62,37 +62,21 @@ class Form1 : public QWidget, private DrawingSurface {
     void BuildControls();
     void Activate();
     void Run(Handler handler, const QString& command);
+    // What the window system changed while a handler ran, taken in after it.
+    void Settle();
+    void Recolour();
     bool Drawn(const Canvas::Result& result);
     void ShowDrawing();
-    void KeepResponsive();
     QLineEdit* Box(TextBox box) const { return textBoxes_[static_cast<std::size_t>(box) - 1]; }
-    QMargins FrameMargins() const;
-    bool SetOuterSize(std::optional<float> widthTwips, std::optional<float> heightTwips);
-    bool ApplyOuterSize();
-    void FollowFrame();
-    void Resize(QSize client);
 
     Sheet sheet_;
     Canvas canvas_;
+    OuterSizeKeeper outerSize_;
     QLocale locale_;
     std::array<QLineEdit*, 9> textBoxes_{};
-    QRect changed_; // drawn since the handler started, not yet asked to be painted
-    // The outer size the handlers last asked for, in twips, and the frame it
-    // was applied with. A window manager frames a new window only after it is
-    // shown, so the size is applied again once the frame is known, unless the
-    // user has resized the window since. The window manager reports the sizes
-    // the program asked for, late, so only a size never asked for is the user's.
-    std::optional<float> outerWidth_;
-    std::optional<float> outerHeight_;
-    QMargins appliedFrame_;
-    std::vector<QSize> askedSizes_;
-    // A handler that runs long shows the busy cursor and lets the window repaint.
-    QElapsedTimer handlerClock_;
-    qint64 lastPump_ = 0;
-    unsigned dotsSet_ = 0;
-    bool busy_ = false;
+    QRect changed_;              // drawn since the handler started, not yet asked to be painted
+    BusyCursor* busy_ = nullptr; // while a handler runs
     bool activated_ = false;
-    bool running_ = false;
 };
 
 } // namespace hc

@@ -188,7 +188,7 @@ TEST_F(CatenaryCommandTest, AnUnreadableNumberIsReportedWithTheCaptionOfItsBox) 
     Type(TextBox::Text2, "1e400");
     const auto error = Raised([&] { CatenaryCommand(sheet, surface); });
     ASSERT_TRUE(error) << "no error";
-    EXPECT_EQ(DescribeError(*error, "Построить график Морвина"),
+    EXPECT_EQ(DescribeError(*error, "Построить график Морвина", sheet),
               "Команда «Построить график Морвина» прервана: переполнение: число вышло за "
               "допустимый диапазон, при чтении числа из поля «XA Расстояние до левой опоры»."
               "\n\nВведённые значения сохранены: их можно исправить и повторить.");

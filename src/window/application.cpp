@@ -1,0 +1,80 @@
+#include "window/application.h"
+
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace hc {
+
+namespace {
+
+// What Qt says while its platform starts, held back until it has started:
+// when it cannot, the program's own line replaces all of it.
+struct HeldMessage {
+    QtMsgType type;
+    const char* category; // Qt's categories are string literals
+    QString text;
+};
+std::vector<HeldMessage> held;
+QtMessageHandler previousHandler = nullptr;
+
+[[noreturn]] void NoDisplay() {
+    const auto named = [](const char* variable) {
+        const QByteArray value = qgetenv(variable);
+        return value.isEmpty() ? std::string() : variable + ("=" + value.toStdString());
+    };
+    std::string display = named("DISPLAY");
+    if (display.empty())
+        display = named("WAYLAND_DISPLAY");
+    const std::string why =
+        display.empty() ? "DISPLAY is not set" : "nothing answers at " + display;
+    std::fprintf(stderr,
+                 "hanging-chain: no display to open the window on (%s); start it in a desktop "
+                 "session, or without one as: xvfb-run hanging-chain\n",
+                 why.c_str());
+    std::fflush(stderr);
+    // Qt is half-started: end here, with no destructors run over it.
+    std::_Exit(1);
+}
+
+void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg)
+        NoDisplay();
+    held.push_back({type, context.category, text});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
+    previousHandler = qInstallMessageHandler(Hold);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& message : held)
+        qt_message_output(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
+                          message.text);
+    held.clear();
+
+    QApplication::setApplicationName(QStringLiteral("hanging-chain"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/hanging-chain.png")));
+
+    // Qt's own texts (the OK of message boxes, the text boxes' menus) in the
+    // user's language: from the system's Qt, or built into the program where
+    // it ships with Qt inside.
+#ifdef Q_OS_WIN
+    const QString translations = QStringLiteral(":/translations");
+#else
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
+    auto* qtTranslation = new QTranslator(app.get());
+    if (qtTranslation->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            translations))
+        QApplication::installTranslator(qtTranslation);
+    return app;
+}
+
+} // namespace hc
