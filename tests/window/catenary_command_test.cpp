@@ -1,6 +1,7 @@
 #include "command_fixture.h"
 #include "model/run_error.h"
 #include "support/raised.h"
+#include "window/adjust_command.h"
 #include "window/catenary_command.h"
 #include "window/error_report.h"
 
@@ -192,6 +193,44 @@ TEST_F(CatenaryCommandTest, AnUnreadableNumberIsReportedWithTheCaptionOfItsBox) 
               "Команда «Построить график Морвина» прервана: переполнение: число вышло за "
               "допустимый диапазон, при чтении числа из поля «XA Расстояние до левой опоры»."
               "\n\nВведённые значения сохранены: их можно исправить и повторить.");
+}
+
+// Where the worksheet shows why a step failed, the report says what to do.
+TEST_F(CatenaryCommandTest, AReportAddsWhatToDoWhereTheWorksheetTellsWhy) {
+    struct Row {
+        const char* name;
+        TextBox box;
+        const char* typed;
+        void (*command)(Sheet&, DrawingSurface&);
+        const char* caption;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"AdjustBeforeAnyPlot", TextBox::Text1, "1.4", AdjustCommand, "Считать",
+         "Команда «Считать» прервана: арифметическая ошибка (деление на ноль, недопустимая "
+         "операция или переполнение), при вычислении ординаты цепной линии. Сначала постройте "
+         "график кнопкой «Построить график Морвина»."},
+        {"LeftSupportTooFar", TextBox::Text2, "1000", CatenaryCommand, "Построить график Морвина",
+         "Команда «Построить график Морвина» прервана: переполнение: число вышло за допустимый "
+         "диапазон, при возведении в степень. Отношение |XA|/C слишком велико: оно должно быть "
+         "не больше 709,78."},
+        {"RightSupportTooFar", TextBox::Text3, "-1000", CatenaryCommand, "Построить график Морвина",
+         "Команда «Построить график Морвина» прервана: переполнение: число вышло за допустимый "
+         "диапазон, при возведении в степень. Отношение |XB|/C слишком велико: оно должно быть "
+         "не больше 709,78."},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        sheet = Sheet{};
+        ResetSheet(sheet);
+        Type(row.box, row.typed);
+        const auto error = Raised([&] { row.command(sheet, surface); });
+        ASSERT_TRUE(error) << row.name;
+        EXPECT_EQ(DescribeError(*error, row.caption, sheet),
+                  std::string(row.expected) +
+                      "\n\nВведённые значения сохранены: их можно исправить и повторить.")
+            << row.name;
+    }
 }
 
 } // namespace

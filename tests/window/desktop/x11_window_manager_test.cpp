@@ -58,10 +58,10 @@ QSize OuterSize(const QString& window) {
 
 constexpr double kTwipsPerPixel = 15; // the X server runs at 96 DPI
 
-bool OuterSizeIs(const QString& window, double widthTwips, double heightTwips) {
+bool OuterSizeIs(const QString& window, double widthTwips, double heightTwips, double scale = 1) {
     const QSize outer = OuterSize(window);
-    return std::abs(outer.width() - widthTwips / kTwipsPerPixel) <= 1 &&
-           std::abs(outer.height() - heightTwips / kTwipsPerPixel) <= 1;
+    return std::abs(outer.width() - widthTwips * scale / kTwipsPerPixel) <= 1 &&
+           std::abs(outer.height() - heightTwips * scale / kTwipsPerPixel) <= 1;
 }
 
 std::string Describe(const QString& window) {
@@ -125,6 +125,31 @@ TEST(X11WindowManagerTest, OuterSizeFrameAndActivationAreRight) {
 
     program.terminate();
     program.waitForFinished(5000);
+}
+
+// The window manager echoes the sizes asked for late, and at a fractional
+// scale a pixel off; that must not pass for the user's resize.
+TEST(X11WindowManagerTest, AtAScaleOfOneAndAHalfEveryStartHasTheOuterSize) {
+    for (int start = 0; start < 8; ++start) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_SCALE_FACTOR", "1.5");
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
+        program.start(programPath, {});
+        ASSERT_TRUE(program.waitForStarted(5000));
+        QString window;
+        ASSERT_TRUE(WaitFor([&] {
+            const QStringList windows = ProgramWindows();
+            window = windows.isEmpty() ? QString() : windows.first();
+            return !window.isEmpty();
+        })) << "no window appeared";
+        EXPECT_TRUE(WaitFor([&] { return OuterSizeIs(window, 7000, 10000, 1.5); }, 3000))
+            << "start " << start << ": " << Describe(window);
+        program.terminate();
+        program.waitForFinished(5000);
+        ASSERT_TRUE(WaitFor([] { return ProgramWindows().isEmpty(); }));
+    }
 }
 
 } // namespace
