@@ -23,7 +23,7 @@ struct HeldMessage {
 std::vector<HeldMessage> held;
 QtMessageHandler previousHandler = nullptr;
 
-[[noreturn]] void NoDisplay() {
+[[maybe_unused]] [[noreturn]] void NoDisplay() {
     const auto named = [](const char* variable) {
         const QByteArray value = qgetenv(variable);
         return value.isEmpty() ? std::string() : variable + ("=" + value.toStdString());
@@ -42,7 +42,7 @@ QtMessageHandler previousHandler = nullptr;
     std::_Exit(1);
 }
 
-void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+[[maybe_unused]] void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg)
         NoDisplay();
     held.push_back({type, context.category, text});
@@ -51,7 +51,9 @@ void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text
 } // namespace
 
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
-    previousHandler = qInstallMessageHandler(Hold);
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    previousHandler = qInstallMessageHandler(Hold); // X11 and Wayland can be out of reach
+#endif
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previousHandler);
     for (const HeldMessage& message : held)
