@@ -101,7 +101,7 @@ std::int32_t Form1::ASD(std::int32_t number) {
 }
 
 QSizeF Form1::OuterSizeTwips() const {
-    return QSizeF(frameGeometry().size()) / canvas_.pixelsPerTwip();
+    return outerSize_.Twips();
 }
 
 bool Form1::Drawn(const Canvas::Result& result) {

@@ -40,6 +40,10 @@ void OuterSizeKeeper::Follow() {
     }
 }
 
+QSizeF OuterSizeKeeper::Twips() const {
+    return QSizeF(window_.frameGeometry().size()) / pixelsPerTwip_;
+}
+
 QMargins OuterSizeKeeper::Frame() const {
     const QRect outer = window_.frameGeometry();
     const QRect inner = window_.geometry();

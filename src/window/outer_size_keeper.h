@@ -2,6 +2,7 @@
 
 #include <QMargins>
 #include <QSize>
+#include <QSizeF>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,8 @@ class OuterSizeKeeper {
     void Ask(std::optional<float> widthTwips, std::optional<float> heightTwips);
     // After the window has moved or been resized.
     void Follow();
+    // The outer size the window has now.
+    QSizeF Twips() const;
 
   private:
     QMargins Frame() const;
