@@ -9,6 +9,7 @@
 #include "window/window_handlers.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <benchmark/benchmark.h>
@@ -33,6 +34,24 @@ void BM_Bare(benchmark::State& state, Command command) {
 }
 BENCHMARK_CAPTURE(BM_Bare, Catenary, hc::CatenaryCommand);
 BENCHMARK_CAPTURE(BM_Bare, Cube, hc::PlotCube);
+
+// The longest press timed: C = XA = 130000, L = 10⁶ makes 16 million passes,
+// two powers of E each. The test run leaves it out (it takes seconds).
+constexpr const char* kLongC = "130000";
+constexpr const char* kLongL = "1000000";
+
+void BM_BareLongCatenary(benchmark::State& state) {
+    hc::Sheet sheet;
+    hc::NullSurface surface;
+    hc::ResetSheet(sheet);
+    for (auto _ : state) {
+        surface.SetText(hc::TextBox::Text1, kLongC);
+        surface.SetText(hc::TextBox::Text2, kLongC);
+        surface.SetText(hc::TextBox::Text6, kLongL);
+        hc::CatenaryCommand(sheet, surface);
+    }
+}
+BENCHMARK(BM_BareLongCatenary)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A shown window, widened so that every button is on screen.
 class Window {
@@ -100,6 +119,17 @@ void BM_FullRepaint(benchmark::State& state) {
         window.form.repaint();
 }
 BENCHMARK(BM_FullRepaint);
+
+void BM_PressWindowLongCatenary(benchmark::State& state) {
+    Window window;
+    for (auto _ : state) {
+        window.form.findChild<QLineEdit*>("Text1")->setText(kLongC);
+        window.form.findChild<QLineEdit*>("Text2")->setText(kLongC);
+        window.form.findChild<QLineEdit*>("Text6")->setText(kLongL);
+        window.Press("Command8");
+    }
+}
+BENCHMARK(BM_PressWindowLongCatenary)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

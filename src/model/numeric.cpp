@@ -142,13 +142,4 @@ std::string ToText(double value, std::string_view decimalSeparator) {
     return text;
 }
 
-double PowerOf(double base, double exponent, Step step) {
-    if (base < 0 && std::trunc(exponent) != exponent)
-        throw RunError(ErrorKind::InvalidArgument, step);
-    const double result = std::pow(base, exponent);
-    if (std::isinf(result) && std::isfinite(base) && std::isfinite(exponent))
-        throw RunError(ErrorKind::Overflow, step);
-    return result;
-}
-
 } // namespace hc

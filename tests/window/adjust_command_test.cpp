@@ -1,6 +1,7 @@
 #include "command_fixture.h"
 #include "drawing/demonstrations.h"
 #include "model/run_error.h"
+#include "support/named_rows.h"
 #include "support/raised.h"
 #include "window/adjust_command.h"
 #include "window/catenary_command.h"
@@ -72,6 +73,58 @@ TEST_F(AdjustCommandTest, AfterTheSquareDemonstrationEvaluatesAtItsEnd) {
     const double c = 1.4 * 1.001;
     EXPECT_NEAR(sheet.YA, c * std::cosh(2.0019627 / c * std::log(2.7182818284)), 1e-6);
 }
+
+// Whole sessions as a user types them: a catenary press, then «Считать» pressed
+// until the arc length shows a value in which the C library's pow, unlike a
+// correctly rounded power, moves digits. Each row was found with glibc's pow and
+// its texts checked against a power computed by MPFR alone.
+struct SessionRow {
+    const char* name;
+    const char* c;
+    const char* xa;
+    const char* xb;
+    const char* l;
+    int presses;
+    const char* text1; // C
+    const char* text9; // the ordinate at X
+    const char* text5; // the arc length to X
+};
+
+class SessionTest : public CommandTest, public testing::WithParamInterface<SessionRow> {};
+
+TEST_P(SessionTest, ShowsTheCorrectlyRoundedDigits) {
+    const SessionRow& row = GetParam();
+    Type(TextBox::Text1, row.c);
+    Type(TextBox::Text2, row.xa);
+    Type(TextBox::Text3, row.xb);
+    Type(TextBox::Text6, row.l);
+    CatenaryCommand(sheet, surface);
+    for (int press = 0; press < row.presses; ++press)
+        AdjustCommand(sheet, surface);
+    EXPECT_EQ(Shown(TextBox::Text1), row.text1);
+    EXPECT_EQ(Shown(TextBox::Text9), row.text9);
+    EXPECT_EQ(Shown(TextBox::Text5), row.text5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SessionTest,
+    testing::Values(
+        // glibc shows 0.00499859178958161 here
+        SessionRow{"NearTheVertex", "18.2", "1.6", "16.8", "2.0", 146, "21.0594342519087",
+                   "21.0594348451326", "0.00499859178389566"},
+        // glibc: 2.65156941646757E-06
+        SessionRow{"ThirdDigitOfATinyArc", "3.55", "2.20", "13.30", "5.532", 80, "3.84551536902918",
+                   "3.84551536903009", "2.65190435860451E-06"},
+        // glibc: 7.15553698466249E-05
+        SessionRow{"FewPresses", "2.766", "5.2", "23.36", "12.47", 5, "2.77985768767383",
+                   "2.77985768859477", "7.15553636403929E-05"},
+        // glibc: 0.00500001576220529
+        SessionRow{"ShortSupport", "1.0", "0.03", "26.17", "0.09", 136, "1.14560404176997",
+                   "1.14561495306115", "0.0050000157622497"},
+        // glibc: 1.48892354927025E-06
+        SessionRow{"SecondDigit", "14.18", "2.15", "69.9", "2.29", 11, "14.3367622443859",
+                   "14.336762244386", "1.47934837889562E-06"}),
+    [](const auto& info) { return info.param.name; });
 
 } // namespace
 } // namespace hc
