@@ -193,5 +193,17 @@ TEST(PowerOracleTest, HardestToRound) {
     ExpectCorrectlyRounded(static_cast<int>(std::size(hard)), [&] { return hard[i++]; });
 }
 
+// Where IEEE 754 prescribes the result exactly, signs of zero included.
+TEST(PowerOracleTest, PrescribedValues) {
+    const Pair prescribed[] = {
+        {-0.0, 0.5}, {-0.0, 3},    {0.0, 3},   {-0.0, 2},        {1, 1e300},
+        {-1, 3},     {-1, 0x1p60}, {-2, 1023}, {2, -1074},       {0.5, 1074},
+        {4, 0.5},    {kE, 1},      {kE, -0.0}, {0x1p-1074, 0.5}, {-0x1p-149, 3},
+    };
+    int i = 0;
+    ExpectCorrectlyRounded(static_cast<int>(std::size(prescribed)),
+                           [&] { return prescribed[i++]; });
+}
+
 } // namespace
 } // namespace hc
