@@ -73,23 +73,4 @@ dd::DoubleDouble Log(double x) {
     return ToDoubleDouble(value.get());
 }
 
-const ExpTables& Tables() {
-    static const ExpTables tables = [] {
-        ExpTables made;
-        Number value(kWide);
-        mpfr_const_log2(value.get(), MPFR_RNDN);
-        mpfr_div_ui(value.get(), value.get(), 64, MPFR_RNDN);
-        made.ln2By64 = ToDoubleDouble(value.get());
-        for (unsigned j = 0; j < made.twoTo.size(); ++j) {
-            mpfr_set_ui(value.get(), j, MPFR_RNDN);
-            mpfr_div_ui(value.get(), value.get(), 64, MPFR_RNDN);
-            mpfr_exp2(value.get(), value.get(), MPFR_RNDN);
-            made.twoTo[j] = ToDoubleDouble(value.get());
-        }
-        mpfr_free_cache();
-        return made;
-    }();
-    return tables;
-}
-
 } // namespace hc::exact

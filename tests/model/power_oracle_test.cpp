@@ -1,6 +1,7 @@
 // PowerOf against GNU MPFR, bit for bit, over the whole range of its use and
 // beyond: the exact power rounded once to the nearest double is the only
 // right answer, on every platform.
+#include "model/exp_table.h"
 #include "model/numeric.h"
 
 #include <bit>
@@ -203,6 +204,27 @@ TEST(PowerOracleTest, PrescribedValues) {
     int i = 0;
     ExpectCorrectlyRounded(static_cast<int>(std::size(prescribed)),
                            [&] { return prescribed[i++]; });
+}
+
+// The fast path's table of 2^(j/256): a wrong digit in one entry would only
+// widen its error, which the rounding test might not notice.
+TEST(ExpTableTest, EveryEntryIsTheDoubleDoubleNearestMpfrs) {
+    mpfr_t exact, rest;
+    mpfr_inits2(200, exact, rest, static_cast<mpfr_ptr>(nullptr));
+    int wrong = 0;
+    for (unsigned j = 0; j < kTwoToJOver256.size(); ++j) {
+        mpfr_set_ui(exact, j, MPFR_RNDN);
+        mpfr_div_ui(exact, exact, 256, MPFR_RNDN);
+        mpfr_exp2(exact, exact, MPFR_RNDN);
+        const double hi = mpfr_get_d(exact, MPFR_RNDN);
+        mpfr_sub_d(rest, exact, hi, MPFR_RNDN);
+        const double lo = mpfr_get_d(rest, MPFR_RNDN);
+        if (kTwoToJOver256[j].hi != hi || kTwoToJOver256[j].lo != lo)
+            ADD_FAILURE() << "entry " << j << " should be {" << std::hexfloat << hi << ", " << lo
+                          << "}" << (++wrong, "");
+    }
+    mpfr_clears(exact, rest, static_cast<mpfr_ptr>(nullptr));
+    EXPECT_EQ(wrong, 0);
 }
 
 } // namespace
