@@ -13,16 +13,15 @@ void Raise(unsigned flags) noexcept {
     pendingFaults |= flags;
 }
 
-// A NaN from non-NaN operands is an invalid operation; an infinity from
-// finite operands an overflow. NaN and infinite operands only ever come from
-// an earlier step that has already raised its flag, and propagate quietly.
-double Classify(double result, double a, double b) noexcept {
-    if (std::isnan(result)) {
-        if (!std::isnan(a) && !std::isnan(b))
-            Raise(kInvalidOperation);
-    } else if (std::isinf(result) && std::isfinite(a) && std::isfinite(b)) {
+// A NaN is an invalid operation and an infinity an overflow, also when an
+// operand was one already: an abandoned command can leave one in a field (a
+// store into X that overflowed before its check), and the next command must
+// stop at its first step that meets it rather than show it as a result.
+double Classify(double result) noexcept {
+    if (std::isnan(result))
+        Raise(kInvalidOperation);
+    else if (std::isinf(result))
         Raise(kFloatOverflow);
-    }
     return result;
 }
 
@@ -44,15 +43,15 @@ void FaultCheck(Step step) {
 namespace fp {
 
 double Add(double a, double b) noexcept {
-    return Classify(a + b, a, b);
+    return Classify(a + b);
 }
 
 double Sub(double a, double b) noexcept {
-    return Classify(a - b, a, b);
+    return Classify(a - b);
 }
 
 double Mul(double a, double b) noexcept {
-    return Classify(a * b, a, b);
+    return Classify(a * b);
 }
 
 double Div(double a, double b) noexcept {
@@ -61,7 +60,7 @@ double Div(double a, double b) noexcept {
         Raise(kDivisionByZero);
         return result;
     }
-    return Classify(result, a, b);
+    return Classify(result);
 }
 
 float ToSingle(double value) noexcept {

@@ -26,7 +26,9 @@ void ClearFaults() noexcept;
 // stay set: only a window, drawing or text-box operation clears them.
 void FaultCheck(Step step);
 
-// Arithmetic that records its IEEE exceptions in the status.
+// Arithmetic that records its IEEE exceptions in the status, and counts any
+// non-finite result as one: no result computed from a NaN or an infinity
+// passes a FaultCheck.
 namespace fp {
 double Add(double a, double b) noexcept;
 double Sub(double a, double b) noexcept;

@@ -4,6 +4,8 @@
 #include "model/sheet.h"
 #include "window/control_table.h"
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace hc {
@@ -80,6 +82,16 @@ std::string Advice(const RunError& error, const Sheet& sheet) {
     // C stays 0 until the first plot reads it.
     if (error.step() == Step::ChainY && sheet.C == 0)
         return " Сначала постройте график кнопкой «Построить график Морвина».";
+    // X beyond binary32 can only have come from XA or XB: a sweep moves it towards 0.
+    if (error.step() == Step::ChainY && !std::isfinite(sheet.X)) {
+        const char* support = std::fabs(sheet.XA) > std::numeric_limits<float>::max() ? "XA" : "XB";
+        return std::string(" Число ") + support + " слишком велико для абсциссы: |" + support +
+               "| должно быть не больше 3,4E+38. Исправьте его и постройте график заново "
+               "кнопкой «Построить график Морвина».";
+    }
+    if (error.step() == Step::RaiseC)
+        return " C слишком велико, чтобы его увеличить. Введите меньшее C и постройте график "
+               "заново кнопкой «Построить график Морвина».";
     if (error.step() == Step::ChainYPower && error.kind() == ErrorKind::Overflow) {
         // The commands store the abscissa in X before they take its ordinate.
         const char* quotient = sheet.X == static_cast<float>(sheet.XA)   ? "|XA|/C"

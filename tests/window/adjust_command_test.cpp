@@ -5,6 +5,7 @@
 #include "support/raised.h"
 #include "window/adjust_command.h"
 #include "window/catenary_command.h"
+#include "window/error_report.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -72,6 +73,56 @@ TEST_F(AdjustCommandTest, AfterTheSquareDemonstrationEvaluatesAtItsEnd) {
     AdjustCommand(sheet, surface);
     const double c = 1.4 * 1.001;
     EXPECT_NEAR(sheet.YA, c * std::cosh(2.0019627 / c * std::log(2.7182818284)), 1e-6);
+}
+
+// A command abandoned at a fault can leave a field beyond every number (X
+// after a store that overflowed, C raised past the double range). The next
+// «Считать» must stop at its first step that meets it, with a report that says
+// what to do, and show no «inf» anywhere.
+TEST_F(AdjustCommandTest, AfterAnAbandonedPressStopsInsteadOfShowingInfinity) {
+    struct Row {
+        const char* name;
+        TextBox box;
+        const char* typed;
+        Step step;
+        const char* report;
+    };
+    const Row rows[] = {
+        {"XBeyondBinary32", TextBox::Text2, "1e39", Step::ChainY,
+         "арифметическая ошибка (деление на ноль, недопустимая операция или переполнение), при "
+         "вычислении ординаты цепной линии. Число XA слишком велико для абсциссы: |XA| должно "
+         "быть не больше 3,4E+38. Исправьте его и постройте график заново кнопкой «Построить "
+         "график Морвина»."},
+        {"NegativeXBeyondBinary32", TextBox::Text2, "-1e39", Step::ChainY,
+         "арифметическая ошибка (деление на ноль, недопустимая операция или переполнение), при "
+         "вычислении ординаты цепной линии. Число XA слишком велико для абсциссы: |XA| должно "
+         "быть не больше 3,4E+38. Исправьте его и постройте график заново кнопкой «Построить "
+         "график Морвина»."},
+        {"CBeyondTheDoubleRange", TextBox::Text1, "1.797e308", Step::RaiseC,
+         "арифметическая ошибка (деление на ноль, недопустимая операция или переполнение), при "
+         "увеличении C. C слишком велико, чтобы его увеличить. Введите меньшее C и постройте "
+         "график заново кнопкой «Построить график Морвина»."},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        sheet = Sheet{};
+        ResetSheet(sheet);
+        Type(row.box, row.typed);
+        ASSERT_TRUE(Raised([&] { CatenaryCommand(sheet, surface); })) << row.name;
+        Raised([&] { AdjustCommand(sheet, surface); }); // C past the range fails here first
+        const auto texts = surface.texts;
+        const auto error = Raised([&] { AdjustCommand(sheet, surface); });
+        ASSERT_TRUE(error) << row.name;
+        EXPECT_EQ(error->kind(), ErrorKind::ArithmeticFault) << row.name;
+        EXPECT_EQ(error->step(), row.step) << row.name;
+        EXPECT_EQ(surface.texts, texts) << row.name;
+        for (const auto& [box, text] : surface.texts)
+            EXPECT_EQ(text.find("inf"), std::string::npos) << row.name << ": " << text;
+        EXPECT_EQ(DescribeError(*error, "Считать", sheet),
+                  std::string("Команда «Считать» прервана: ") + row.report +
+                      "\n\nВведённые значения сохранены: их можно исправить и повторить.")
+            << row.name;
+    }
 }
 
 // Whole sessions as a user types them: a catenary press, then «Считать» pressed
