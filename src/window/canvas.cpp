@@ -91,20 +91,22 @@ Canvas::Result Canvas::Point(QPointF at) {
         return {};
     // Plots set hundreds of dots per press: write the pixels straight into the
     // image rather than paying for a QPainter per dot.
-    const QPoint pixel(static_cast<int>(x), static_cast<int>(y)); // non-negative: truncation floors
     // Every dot the same square of device pixels, also at fractional ratios,
     // where the device pixels of one logical pixel alternate between 1 and 2.
+    // It starts at the device pixel under its exact position: the scaled corner
+    // of its logical pixel would never reach one device column in five at 1.25.
     const qreal ratio = image_.devicePixelRatio();
     const int side = std::max(1, qRound(ratio));
-    const int left = static_cast<int>(pixel.x() * ratio);
-    const int top = static_cast<int>(pixel.y() * ratio);
+    const int left = static_cast<int>(x * ratio); // non-negative: truncation floors
+    const int top = static_cast<int>(y * ratio);
     const int right = std::min(left + side, image_.width());
     const int bottom = std::min(top + side, image_.height());
-    for (int y = top; y < bottom; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    for (int row = top; row < bottom; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
         std::fill(line + left, line + right, foreground_);
     }
-    return {true, QRect(pixel, QSize(1, 1))};
+    // The square can reach into the next logical pixel.
+    return {true, QRect(static_cast<int>(x), static_cast<int>(y), 2, 2) & Bounds()};
 }
 
 Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {

@@ -1,8 +1,13 @@
+#include "model/sheet.h"
 #include "pixels.h"
+#include "support/named_rows.h"
+#include "support/recording_surface.h"
 #include "window/canvas.h"
+#include "window/catenary_command.h"
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <vector>
 
 namespace hc {
 namespace {
@@ -78,8 +83,9 @@ TEST_P(FractionalRatioTest, DotsAreAllTheSameSquareAndLinesOneWidth) {
         canvas.Point(QPointF(x * 15 + 7, 15 * 15 + 7)); // inside logical pixel (x, 15)
         const QImage& image = canvas.image();
         EXPECT_EQ(CountPixels(image, kBlack), side * side) << "dot at logical x " << x;
-        const int left = static_cast<int>(x * ratio);
-        const int top = static_cast<int>(15 * ratio);
+        // The square starts at the device pixel under the point.
+        const int left = static_cast<int>((x + 7.0 / 15) * ratio);
+        const int top = static_cast<int>((15 + 7.0 / 15) * ratio);
         EXPECT_EQ(image.pixel(left, top), kBlack) << "dot at logical x " << x;
         EXPECT_EQ(image.pixel(left + side - 1, top + side - 1), kBlack) << "dot at logical x " << x;
     }
@@ -99,10 +105,54 @@ TEST_P(FractionalRatioTest, DotsAreAllTheSameSquareAndLinesOneWidth) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, FractionalRatioTest, testing::Values(1.25, 1.5, 1.75, 2.0),
+INSTANTIATE_TEST_SUITE_P(Ratios, FractionalRatioTest, testing::Values(1.25, 1.5, 1.75, 2.0, 2.25),
                          [](const auto& info) {
                              return "Ratio" + std::to_string(qRound(info.param * 100));
                          });
+
+struct CurveRow {
+    const char* name;
+    double ratio;
+    int supportColumn; // device columns of the left support (2400 twips) and the vertex (4000)
+    int vertexColumn;
+};
+
+class WholeCurveTest : public testing::TestWithParam<CurveRow> {};
+
+// The initial curve, as «Построить график Морвина» plots it, is unbroken at
+// every ratio: each device column from the left support to the vertex holds ink.
+TEST_P(WholeCurveTest, EveryDeviceColumnFromTheSupportToTheVertexHoldsADot) {
+    Sheet sheet;
+    ResetSheet(sheet);
+    RecordingSurface surface;
+    surface.texts = {{TextBox::Text1, "1.4"},
+                     {TextBox::Text2, "2"},
+                     {TextBox::Text3, "2.5"},
+                     {TextBox::Text6, "3.3"}};
+    CatenaryCommand(sheet, surface);
+
+    const CurveRow& row = GetParam();
+    Canvas canvas(kDpi, row.ratio, kWhite, kBlack);
+    canvas.Cover(QSize(600, 600), row.ratio);
+    for (const Dot& dot : surface.Dots())
+        ASSERT_TRUE(canvas.Point(QPointF(dot.x, dot.y)).ok);
+    const QImage& image = canvas.image();
+    std::vector<int> empty;
+    for (int column = row.supportColumn; column <= row.vertexColumn; ++column) {
+        bool ink = false;
+        for (int y = 0; y < image.height() && !ink; ++y)
+            ink = image.pixel(column, y) == kBlack;
+        if (!ink)
+            empty.push_back(column);
+    }
+    EXPECT_TRUE(empty.empty()) << empty.size() << " empty columns, the first " << empty.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, WholeCurveTest,
+                         testing::Values(CurveRow{"Ratio100", 1.0, 160, 266},
+                                         CurveRow{"Ratio125", 1.25, 200, 333},
+                                         CurveRow{"Ratio225", 2.25, 360, 600}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(CanvasTest, ANewThemeRecoloursTheBackgroundAndTheForegroundOnly) {
     Canvas canvas(kDpi, 1.0, kWhite, kBlack);
