@@ -4,8 +4,10 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -42,9 +44,38 @@ QtMessageHandler previousHandler = nullptr;
     std::_Exit(1);
 }
 
+// Whether Qt's platform plugin was there but found no display to talk to (as
+// opposed to a plugin that is missing, broken or unknown).
+[[maybe_unused]] bool NoDisplayAnswered() {
+    return std::any_of(held.begin(), held.end(), [](const HeldMessage& message) {
+        return message.text.startsWith(QLatin1String("could not connect to display")) ||
+               message.text.startsWith(QLatin1String("Failed to create wl_display"));
+    });
+}
+
+// Any other failure to start: Qt's own account of it, in two lines at most.
+[[maybe_unused]] [[noreturn]] void CouldNotStart(const QString& fatal) {
+    QString what = fatal.section(QLatin1Char('\n'), 0, 0);
+    for (const HeldMessage& message : held)
+        if (message.category != nullptr && std::strcmp(message.category, "qt.qpa.plugin") == 0) {
+            what = message.text;
+            break;
+        }
+    std::fprintf(stderr, "hanging-chain: the window system could not be started: %s\n",
+                 qPrintable(what));
+    const qsizetype available = fatal.indexOf(QLatin1String("Available platform plugins"));
+    if (available >= 0)
+        std::fprintf(stderr, "hanging-chain: %s\n", qPrintable(fatal.mid(available).trimmed()));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 [[maybe_unused]] void Hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg)
-        NoDisplay();
+    if (type == QtFatalMsg) {
+        if (NoDisplayAnswered())
+            NoDisplay();
+        CouldNotStart(text);
+    }
     held.push_back({type, context.category, text});
 }
 
