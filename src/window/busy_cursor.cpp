@@ -1,6 +1,7 @@
 #include "window/busy_cursor.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace hc {
 
@@ -12,6 +13,45 @@ constexpr qint64 kShowEveryMs = 100;
 // Every long command is a sweep of millions of dots; reading the clock every
 // few thousand of them costs nothing a press could notice.
 constexpr unsigned kStepsBetweenClockReads = 4096;
+
+// For the span of one turn of the event loop inside a handler: what the user
+// types or clicks into the window is dropped, since the handler would find its
+// boxes changed under it and a button press would find it busy; everything
+// else, the window system's close request among it, gets through. (Qt on X11
+// counts a close from the window manager as user input, so excluding user
+// input would hold the close back until the handler ends.)
+class InputGuard : public QObject {
+  public:
+    InputGuard() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputGuard() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputGuard(const InputGuard&) = delete;
+    InputGuard& operator=(const InputGuard&) = delete;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::InputMethod:
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+            // Alt+F4 and the window menu: Windows closes the window only if the
+            // key goes unhandled.
+            return !static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::AltModifier);
+        default:
+            return false;
+        }
+    }
+};
 
 } // namespace
 
@@ -58,9 +98,10 @@ void BusyCursor::Check() {
     lastShown_ = worked;
     showDrawing_();
     // The cursor and the drawing reach the screen only through the event loop.
-    // Clicks and keys wait for the handler to end, as they would without this;
-    // the window keeps whatever else arrives (a new frame, a new theme) for then.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The window keeps what the window system changes (a new frame, a new
+    // theme) for the handler's end; a close ends the handler (Form1).
+    const InputGuard guard;
+    QCoreApplication::processEvents();
 }
 
 } // namespace hc

@@ -6,7 +6,8 @@
 namespace hc {
 
 // For the span of one handler: once the handler's own work has gone on for
-// 150 ms, shows the wait cursor and, every 100 ms, what is drawn so far.
+// 150 ms, shows the wait cursor and, every 100 ms, what is drawn so far,
+// letting the window system's events in but not the user's clicks and keys.
 // Time the handler spends waiting for the user (a message box) is not work.
 class BusyCursor {
   public:

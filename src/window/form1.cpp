@@ -8,6 +8,7 @@
 #include "window/wrapping_button.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,10 @@ constexpr double kCaptionPointSize = 7;
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// Thrown through a running handler when the window is asked to close: the
+// command ends at its next dot, and nothing is reported.
+struct CloseRequested {};
 
 QColor FromBgr(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
@@ -128,7 +133,9 @@ bool Form1::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
 }
 
 bool Form1::DoPSet(float x, float y) {
-    busy_->Step(); // handlers draw only from Run
+    busy_->Step(); // handlers draw only from Run; a long one lets a close in here
+    if (closeRequested_)
+        throw CloseRequested{};
     return Drawn(canvas_.Point({x, y}));
 }
 
@@ -215,6 +222,16 @@ void Form1::changeEvent(QEvent* event) {
         Recolour();
 }
 
+void Form1::closeEvent(QCloseEvent* event) {
+    if (busy_ != nullptr) {
+        // The running command ends at its next dot; Run closes the window then.
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
 void Form1::Recolour() {
     Drawn(canvas_.SetColours(palette().color(QPalette::Window).rgb(),
                              palette().color(QPalette::WindowText).rgb()));
@@ -239,6 +256,8 @@ void Form1::Run(Handler handler, const QString& command) {
         ClearFaults();
         try {
             handler(sheet_, *this);
+        } catch (const CloseRequested&) {
+            // nothing to save and nothing to say: the window is going
         } catch (const RunError& error) {
             report = QString::fromStdString(DescribeError(error, command.toStdString(), sheet_));
         } catch (const std::exception& error) {
@@ -247,13 +266,17 @@ void Form1::Run(Handler handler, const QString& command) {
         }
         ClearFaults();
         ShowDrawing();
-        if (!report.isEmpty()) {
+        if (!report.isEmpty() && !closeRequested_) {
             busy.Pause();
             QMessageBox box(QMessageBox::Critical, FromUtf8(kFormCaption), report, QMessageBox::Ok,
                             this);
             box.exec();
         }
         busy_ = nullptr;
+    }
+    if (closeRequested_) {
+        close();
+        return;
     }
     Settle();
 }

@@ -45,6 +45,7 @@ class Form1 : public QWidget, private DrawingSurface {
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     std::string DecimalSeparator() const override;
@@ -77,6 +78,7 @@ class Form1 : public QWidget, private DrawingSurface {
     QRect changed_;              // drawn since the handler started, not yet asked to be painted
     BusyCursor* busy_ = nullptr; // while a handler runs
     bool activated_ = false;
+    bool closeRequested_ = false; // during a handler, which then ends at its next dot
 };
 
 } // namespace hc

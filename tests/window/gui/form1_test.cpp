@@ -1,6 +1,7 @@
 #include "form1_fixture.h"
 #include "pixels.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 
 namespace hc {
@@ -302,6 +303,21 @@ TEST_F(Form1Test, ALongCommandShowsTheBusyCursorAndAnOrdinaryOneDoesNot) {
     watch.stop();
     EXPECT_TRUE(busy) << "no busy cursor in " << turns << " turns of the event loop";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy cursor stayed";
+}
+
+// Closing the window during a press of seconds ends the press at its next dot
+// and the program with it, and no report appears over a window that is gone.
+TEST_F(Form1Test, ACloseDuringALongPressEndsItWithoutAMessage) {
+    Type("Text1", QStringLiteral("130000"));
+    Type("Text2", QStringLiteral("130000"));
+    Type("Text6", QStringLiteral("1000000")); // 16 million passes: seconds
+    QTimer::singleShot(400, form.get(), &QWidget::close);
+    QElapsedTimer clock;
+    clock.start();
+    const std::vector<SeenMessage> seen = Click("Command8");
+    EXPECT_LT(clock.elapsed(), 400 + 500) << "the press ran on after the close";
+    EXPECT_TRUE(seen.empty()) << seen.front().text.toStdString();
+    EXPECT_FALSE(form->isVisible());
 }
 
 } // namespace
