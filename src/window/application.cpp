@@ -93,7 +93,10 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     held.clear();
 
     QApplication::setApplicationName(QStringLiteral("hanging-chain"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/hanging-chain.png")));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 256})
+        icon.addFile(QStringLiteral(":/icons/hanging-chain-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     // Qt's own texts (the OK of message boxes, the text boxes' menus) in the
     // user's language: from the system's Qt, or built into the program where
