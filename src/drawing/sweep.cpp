@@ -10,13 +10,11 @@ namespace hc {
 void Sweep(Sheet& sheet, DrawingSurface& surface, const Curve& f, float start, float end,
            float step) {
     SteppedLoop(sheet.X, start, end, step, [&] {
-        const double y = f(sheet.X);
-        const double surfaceY = fp::Sub(sheet.PlotH, fp::Mul(y, sheet.K));
-        FaultCheck(Step::Sweep);
+        const double surfaceY = Checked(sheet.PlotH - fp::Value(f(sheet.X)) * sheet.K, Step::Sweep);
         // An ordinate beyond binary32 is caught by the check after the x sum.
         const float surfaceY32 = fp::ToSingle(surfaceY);
-        const double surfaceX = fp::Add(fp::Mul(sheet.X, sheet.K), fp::Div(sheet.PlotW, 2));
-        FaultCheck(Step::Sweep);
+        const double surfaceX =
+            Checked(fp::Value(sheet.X) * sheet.K + fp::Value(sheet.PlotW) / 2, Step::Sweep);
         surface.PSet(fp::ToSingle(surfaceX), surfaceY32);
     });
 }

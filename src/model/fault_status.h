@@ -37,6 +37,24 @@ double Div(double a, double b) noexcept;
 // Rounds to the nearest binary32; a finite value beyond its range becomes an
 // infinity and raises the overflow flag (never undefined behaviour).
 float ToSingle(double value) noexcept;
+
+// A double whose + − × ÷ record their faults as the functions above do, so that
+// a checked formula reads as written: plotH - plotH / 10 * I (sticky flags).
+struct Value {
+    Value(double value) noexcept
+        : v(value) {}
+    friend Value operator+(Value a, Value b) noexcept { return Add(a.v, b.v); }
+    friend Value operator-(Value a, Value b) noexcept { return Sub(a.v, b.v); }
+    friend Value operator*(Value a, Value b) noexcept { return Mul(a.v, b.v); }
+    friend Value operator/(Value a, Value b) noexcept { return Div(a.v, b.v); }
+    double v;
+};
 } // namespace fp
+
+// A formula's value once FaultCheck(step) has passed after it.
+inline double Checked(fp::Value value, Step step) {
+    FaultCheck(step);
+    return value.v;
+}
 
 } // namespace hc

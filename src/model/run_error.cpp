@@ -4,6 +4,9 @@
 
 namespace hc {
 
+namespace {
+
+// For what(): "ArithmeticFault in ChainY", "Overflow in ToNumber of Text2" …
 std::string_view KindName(ErrorKind kind) {
     switch (kind) {
     case ErrorKind::ArithmeticFault:
@@ -71,8 +74,6 @@ std::string_view StepName(Step step) {
     }
     return "unknown";
 }
-
-namespace {
 
 std::string Describe(ErrorKind kind, Step step, std::optional<TextBox> box) {
     std::string text = std::string(KindName(kind)) + " in " + std::string(StepName(step));

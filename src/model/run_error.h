@@ -43,10 +43,6 @@ enum class Step {
     SetText,
 };
 
-std::string_view KindName(ErrorKind kind);
-// The step's name in the program, for logs: "ChainY", "PSet", "loop step" …
-std::string_view StepName(Step step);
-
 // The one error of the program. Nothing in the logic catches it: it abandons the
 // handler at the failing step, leaving what was already stored and written.
 class RunError : public std::runtime_error {

@@ -23,22 +23,17 @@ double Square(float x) {
 double ChainY(const Sheet& sheet, float x) {
     // The first check also catches an overflow left pending by the store into X
     // that preceded the call.
-    const double negated = -static_cast<double>(x);
-    FaultCheck(Step::ChainY);
-    const double down = fp::Div(negated, sheet.C);
-    FaultCheck(Step::ChainY);
-    const double p = PowerOf(sheet.E, down, Step::ChainYPower);
-    const double up = fp::Div(x, sheet.C);
-    FaultCheck(Step::ChainY);
-    const double q = PowerOf(sheet.E, up, Step::ChainYPower);
-    const double y = fp::Mul(fp::Add(q, p), fp::Div(sheet.C, 2));
-    FaultCheck(Step::ChainY);
-    return y;
+    const fp::Value negated = Checked(-static_cast<double>(x), Step::ChainY);
+    const double down = Checked(negated / sheet.C, Step::ChainY);
+    const fp::Value p = PowerOf(sheet.E, down, Step::ChainYPower);
+    const double up = Checked(fp::Value(x) / sheet.C, Step::ChainY);
+    const fp::Value q = PowerOf(sheet.E, up, Step::ChainYPower);
+    return Checked((q + p) * (fp::Value(sheet.C) / 2), Step::ChainY);
 }
 
 double ArcLength(const Sheet& sheet, double y) {
-    const double difference = fp::Sub(PowerOf(y, 2), PowerOf(sheet.C, 2));
-    FaultCheck(Step::ArcLength);
+    const double difference =
+        Checked(fp::Value(PowerOf(y, 2)) - PowerOf(sheet.C, 2), Step::ArcLength);
     return PowerOf(difference, 0.5);
 }
 
