@@ -104,9 +104,7 @@ TEST_F(AdjustCommandTest, AfterAnAbandonedPressStopsInsteadOfShowingInfinity) {
          "график заново кнопкой «Построить график Морвина»."},
     };
     for (const Row& row : rows) {
-        SetUp();
-        sheet = Sheet{};
-        ResetSheet(sheet);
+        Restart();
         Type(row.box, row.typed);
         ASSERT_TRUE(Raised([&] { CatenaryCommand(sheet, surface); })) << row.name;
         Raised([&] { AdjustCommand(sheet, surface); }); // C past the range fails here first

@@ -220,9 +220,7 @@ TEST_F(CatenaryCommandTest, AReportAddsWhatToDoWhereTheWorksheetTellsWhy) {
          "не больше 709,78."},
     };
     for (const Row& row : rows) {
-        SetUp();
-        sheet = Sheet{};
-        ResetSheet(sheet);
+        Restart();
         Type(row.box, row.typed);
         const auto error = Raised([&] { row.command(sheet, surface); });
         ASSERT_TRUE(error) << row.name;

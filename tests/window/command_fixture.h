@@ -22,6 +22,11 @@ class CommandTest : public testing::Test {
         };
     }
 
+    // A fresh window for the next row of a table: every field zero again.
+    void Restart() {
+        sheet = Sheet{};
+        SetUp();
+    }
     void Type(TextBox box, std::string text) { surface.texts[box] = std::move(text); }
     const std::string& Shown(TextBox box) { return surface.texts[box]; }
 
