@@ -32,3 +32,40 @@ debian_source() {
   [ -n "$dir" ] || { echo "no source of $package unpacked" >&2; return 1; }
   echo "$dir"
 }
+
+# The Debian packages of the cross toolchain that builds for Windows, one
+# "name version" a line: a library built by another toolchain is another
+# library, so a build's recipe hashes these, and the build information of a
+# release records them.
+mingw_toolchain() {
+  dpkg-query -W -f='${Package} ${Version}\n' \
+    gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
+    mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+}
+
+# Runs a long quiet command with its output in LOG, and every half minute
+# tells how far it is: the last "[n/N]" line ninja wrote, or the log's size.
+with_progress() {
+  local label=$1 log=$2
+  shift 2
+  local started=$SECONDS
+  "$@" >"$log" 2>&1 &
+  local pid=$!
+  while ! wait_up_to 30 "$pid"; do
+    local step
+    step=$(grep -ao '^\[[0-9]*/[0-9]*\]' "$log" | tail -n1) || true
+    echo "$label: ${step:-$(wc -l <"$log") lines of output} after $((SECONDS - started)) s"
+  done
+  wait "$pid"
+}
+
+# Whether process PID ends within SECONDS.
+wait_up_to() {
+  local seconds=$1 pid=$2
+  local i
+  for ((i = 0; i < seconds; i++)); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 1
+  done
+  ! kill -0 "$pid" 2>/dev/null
+}
