@@ -23,6 +23,8 @@ class Number {
 // error (2^-106 of the value) as its only error worth naming.
 constexpr mpfr_prec_t kWide = 128;
 
+thread_local std::uint64_t powerCount = 0;
+
 dd::DoubleDouble ToDoubleDouble(mpfr_ptr value) {
     Number rest(kWide);
     const double hi = mpfr_get_d(value, MPFR_RNDN);
@@ -55,6 +57,7 @@ class DoubleRange {
 } // namespace
 
 double Power(double base, double exponent) {
+    ++powerCount;
     const DoubleRange range;
     Number b(53);
     Number e(53);
@@ -64,6 +67,10 @@ double Power(double base, double exponent) {
     const int inexact = mpfr_pow(result.get(), b.get(), e.get(), MPFR_RNDN);
     mpfr_subnormalize(result.get(), inexact, MPFR_RNDN);
     return mpfr_get_d(result.get(), MPFR_RNDN);
+}
+
+std::uint64_t PowerCount() {
+    return powerCount;
 }
 
 dd::DoubleDouble Log(double x) {

@@ -26,12 +26,4 @@ double ToNumber(std::string_view text, std::string_view decimalSeparator = ".");
 // decimal mark.
 std::string ToText(double value, std::string_view decimalSeparator = ".");
 
-// base raised to exponent, correctly rounded: the exact real power rounded to
-// the nearest double (ties to even), subnormals included, so that every
-// platform shows the same digits. Raises RunError(InvalidArgument) when no
-// real result exists and RunError(Overflow) when the result is beyond the
-// double range: it never returns an infinity from finite operands. The error
-// names `step`, where a caller knows better what the power stands for.
-double PowerOf(double base, double exponent, Step step = Step::Power);
-
 } // namespace hc

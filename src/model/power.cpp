@@ -1,11 +1,14 @@
+#include "model/power.h"
+
 #include "model/double_double.h"
 #include "model/exact_values.h"
 #include "model/exp_table.h"
-#include "model/numeric.h"
+#include "model/power_constants.h"
 #include "model/run_error.h"
 
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 // PowerOf rounds the exact real power once, to nearest with ties to even, on
@@ -19,14 +22,7 @@ namespace {
 
 using dd::DoubleDouble;
 
-// Fast evaluation where its result is a normal double: e^-708 is above
-// 2^-1022 and e^709 below the largest double.
-constexpr double kFastLowest = -708;
-constexpr double kFastHighest = 709;
-
-// The relative error of ExpOfReduced's result is below 2^-71 (see there); the
-// rounding test allows 2^-69, which also covers the test's own rounding.
-constexpr double kErrorAllowance = 0x1p-69;
+namespace fp = fast_power;
 
 bool IsOddInteger(double integer) {
     return std::fabs(integer) < 0x1p53 && std::fmod(integer, 2) != 0;
@@ -52,39 +48,51 @@ DoubleDouble LogOfBase(double base) {
     return kept.log;
 }
 
-// e^t for t = t.hi + t.lo in [-708, 709], as w · 2^scale with w in [0.99, 2].
-//
-// t = k·ln2/256 + r with |r| ≤ ln2/512 + 2^-40 < 2^-9.5, so e^t = 2^(k/256) · e^r
-// and 2^(k/256) = 2^scale · 2^(j/256). Errors, relative to the result:
-//  - r: the rounding of k·C2 and the neglected k·(ln2/256 − C1 − C2), each
-//    below 2^-80; t's own error, below 2^-94;
-//  - e^r = 1 + r + r²·(1/2 + r/6 + … + r⁴/720): the last term, below 2^-20, is
-//    evaluated in double from r.hi alone (rounding below 2^-71.4, the missing
-//    r.lo terms below 2^-80, the missing r⁷/7! below 2^-78), its sum with the
-//    rest rounds below 2^-74;
-//  - the table entry and the product with it: below 2^-101.
-// The sum stays below 2^-71.
+// e^t for t = t.hi + t.lo with t.hi within 2^-42 of [-708, 709] and t.lo at
+// most half an ulp of it, as w · 2^scale with w in [0.99, 2]. Each operation's
+// error is written beside it, for the worst t, as tests/model/proof/
+// exp_reduced.g finds it; that proof bounds their sum, the relative error of
+// w against e^t with t's own error included, by 2^-71.66.
 DoubleDouble ExpOfReduced(DoubleDouble t, int& scale) {
-    constexpr double k256OverLn2 = 0x1.71547652b82fep+8;
-    // ln2/256 = C1 + C2 + less than 2^-99. C1 has 35 significant bits, so k·C1
-    // is exact for every |k| < 2^18 that [-708, 709] gives.
-    constexpr double kC1 = 0x1.62e42fefcp-9;
-    constexpr double kC2 = -0x1.c610ca86c3899p-45;
-    constexpr double kRoundToInteger =
-        0x1.8p52; // adding it drops the fraction, rounding to nearest
-    const double kd = (t.hi * k256OverLn2 + kRoundToInteger) - kRoundToInteger;
+    // k = round(t.hi · 256/ln2), |k| ≤ 261 855: adding 1.5·2^52 rounds away
+    // the fraction (to nearest), exactly, for any |x| < 2^51.
+    constexpr double kRoundToInteger = 0x1.8p52;
+    const double kd = (t.hi * fp::k256OverLn2 + kRoundToInteger) - kRoundToInteger;
     const auto k = static_cast<std::int32_t>(kd);
 
-    const DoubleDouble head = dd::TwoSum(t.hi, -(kd * kC1));
-    const DoubleDouble r = dd::TwoSum(head.hi, head.lo + (t.lo - kd * kC2));
+    // r = t − k·ln2/256, |r| ≤ fp::kReducedRange, with an error below 2^-78.2
+    // against the exact t − k·ln2/256 (fp::kExponentError of t's own included):
+    //  - k·C1: exact (35 + 18 bits). t.hi − k·C1 is exact too, so head.lo is
+    //    0: both are multiples of ulp(t.hi) (C1's last bit is 2^-43, and
+    //    |t.hi| < 1024), and their difference is below 2^-9.5, so fewer than
+    //    2^53 of them (for |k| ≥ 2 this is Sterbenz's lemma). The proof does
+    //    not rely on that: TwoSum makes the head exact whatever its operands;
+    //  - k·C2 rounds within 2^-80, t.lo − k·C2 within 2^-80, their sum with
+    //    head.lo within 2^-80; the sum with head.hi is exact (TwoSum);
+    //  - k·(ln2/256 − C1 − C2), which is neglected: below 2^-81.4.
+    const DoubleDouble head = dd::TwoSum(t.hi, -(kd * fp::kC1));
+    const DoubleDouble r = dd::TwoSum(head.hi, head.lo + (t.lo - kd * fp::kC2));
 
+    // e^r = 1 + r + r²·(c0 + r·(c1 + …)), the last part (below 2^-20) from r.hi
+    // alone in double (|r.lo| ≤ 2^-63). Errors, absolute, 2^-71.7 in all:
+    //  - the polynomial's own: below fp::kPolynomialError (Sollya: 2^-78.98);
+    //  - squareAndAbove: 2^-72.03 (the Horner steps 2^-73.06, x·x 2^-74, the
+    //    product 2^-74);
+    //  - the r.lo terms left out (r.lo·r²/2 and beyond): below 2^-83.06;
+    //  - sum.lo + r.lo and + x·r.lo: 2^-106 each; + squareAndAbove: 2^-74;
+    //  - 1 + r.hi and the last sum are exact (FastTwoSum: 1 > |r.hi|, and
+    //    sum.hi ≥ 0.99 > 2^-19).
     const double x = r.hi;
-    const double squareAndAbove =
-        x * x * (0.5 + x * (1.0 / 6 + x * (1.0 / 24 + x * (1.0 / 120 + x * (1.0 / 720)))));
+    double q = fp::kCoefficients.back();
+    for (std::size_t i = fp::kCoefficients.size() - 1; i-- > 0;)
+        q = fp::kCoefficients[i] + x * q;
+    const double squareAndAbove = x * x * q;
     const DoubleDouble sum = dd::FastTwoSum(1.0, r.hi);
     const DoubleDouble expR = dd::FastTwoSum(sum.hi, (sum.lo + r.lo + x * r.lo) + squareAndAbove);
 
-    scale = k >> 8; // floor(k / 256)
+    // The table entry is within 2^-107 of 2^(j/256), relative, and the product
+    // with it within 2^-102.68 (Multiply drops entry.lo · expR.lo).
+    scale = k >> 8; // floor(k / 256), in [-1022, 1022]: see fast_power
     return dd::Multiply(kTwoToJOver256[static_cast<std::size_t>(k & 255)], expR);
 }
 
@@ -96,7 +104,11 @@ bool RoundsToHigh(DoubleDouble w) {
     constexpr std::uint64_t kSignificand = (std::uint64_t{1} << 52) - 1;
     const double ulp = std::bit_cast<double>((bits & ~kSignificand) - (std::uint64_t{52} << 52));
     const double half = (bits & kSignificand) == 0 && w.lo < 0 ? ulp / 4 : ulp / 2;
-    return std::fabs(w.lo) + kErrorAllowance * w.hi < half;
+    // Rounded, the sum falls below `half` only if it is below it exactly: `half`
+    // is a power of two. The allowance is taken of w.hi rather than of e^t,
+    // which may be larger by a factor 1 + 2^-52: fp::kErrorAllowance is proven
+    // with room for that.
+    return std::fabs(w.lo) + fp::kErrorAllowance * w.hi < half;
 }
 
 double CorrectlyRoundedPower(double base, double exponent) {
@@ -120,10 +132,16 @@ double CorrectlyRoundedPower(double base, double exponent) {
 
     const DoubleDouble log = LogOfBase(magnitude);
     const double estimate = exponent * log.hi;
-    if (!(estimate >= kFastLowest && estimate <= kFastHighest))
+    if (!(estimate >= fp::kLowest && estimate <= fp::kHighest))
         return exact::Power(base, exponent); // overflow, underflow, subnormal: rare
-    // exponent · ln|base|, to 2^-104 of itself: the error of the logarithm and
-    // of the rounded exponent · log.lo.
+    // t = exponent · ln|base| within fp::kExponentError, absolute
+    // (tests/model/proof/exponent_product.g proves 2^-94.87): the logarithm's
+    // error (2^-107 of it, 2^-96.4 here), exponent · log.lo rounded (2^-97),
+    // its sum with product.lo rounded (2^-96). The product is exact: |ln|base||
+    // exceeds 2^-53 for a base other than 1, so |exponent| < 709 · 2^53 < 2^63,
+    // far from where Split overflows; a partial product that underflows costs
+    // at most 2^-1072. The last sum is exact (|product.hi| ≥ 2^52 |product.lo|),
+    // and leaves t.hi within 2^-42 of the estimate.
     const DoubleDouble product = dd::TwoProduct(exponent, log.hi);
     const DoubleDouble t = dd::FastTwoSum(product.hi, product.lo + exponent * log.lo);
 

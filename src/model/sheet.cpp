@@ -2,7 +2,7 @@
 
 #include "model/checked_int.h"
 #include "model/fault_status.h"
-#include "model/numeric.h"
+#include "model/power.h"
 
 namespace hc {
 

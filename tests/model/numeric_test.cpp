@@ -134,43 +134,5 @@ TEST(ConversionLocaleTest, IgnoresTheCLibraryLocale) {
     std::setlocale(LC_ALL, "C");
 }
 
-struct PowerRow {
-    const char* name;
-    double base;
-    double exponent;
-    double expected;
-};
-
-class PowerOfTest : public testing::TestWithParam<PowerRow> {};
-
-TEST_P(PowerOfTest, RaisesBaseToExponent) {
-    EXPECT_EQ(PowerOf(GetParam().base, GetParam().exponent), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, PowerOfTest,
-                         testing::Values(PowerRow{"Square", 1.4, 2, 1.4 * 1.4},
-                                         PowerRow{"CubeOfNegative", -2, 3, -8},
-                                         PowerRow{"SquareRoot", 6.25, 0.5, 2.5},
-                                         PowerRow{"RootOfZero", 0, 0.5, 0},
-                                         PowerRow{"NegativeBaseIntegerExponent", -3, 4, 81},
-                                         PowerRow{"Underflow", 2.7182818284, -800, 0}),
-                         [](const auto& info) { return info.param.name; });
-
-TEST(PowerOfTest, NegativeBaseWithFractionalExponentIsInvalid) {
-    const auto error = Raised([] { PowerOf(-1e-17, 0.5); });
-    ASSERT_TRUE(error) << "no error";
-    EXPECT_EQ(error->kind(), ErrorKind::InvalidArgument);
-}
-
-TEST(PowerOfTest, ResultBeyondTheDoubleRangeRaisesInsteadOfReturningInfinity) {
-    for (auto [base, exponent] :
-         {std::pair{2.7182818284, 709.79}, std::pair{1e155, 2.0}, std::pair{-1e103, 3.0}}) {
-        const auto error = Raised([&] { PowerOf(base, exponent); });
-        ASSERT_TRUE(error) << base << "^" << exponent << " returned";
-        EXPECT_EQ(error->kind(), ErrorKind::Overflow);
-    }
-    EXPECT_TRUE(std::isfinite(PowerOf(2.7182818284, 709.78)));
-}
-
 } // namespace
 } // namespace hc

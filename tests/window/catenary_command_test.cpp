@@ -1,4 +1,5 @@
 #include "command_fixture.h"
+#include "model/exact_values.h"
 #include "model/run_error.h"
 #include "support/raised.h"
 #include "window/adjust_command.h"
@@ -55,6 +56,15 @@ TEST_P(CatenaryWithInitialTextsTest, ShowsHeightAndArcLengthAndPlotsTheLeftBranc
     EXPECT_NEAR(dots.back().x, 4000 - 800 * 1.77e-6, 1e-3);
     EXPECT_NEAR(dots.back().y, 8000 - 800 * 1.4, 1e-3);
     EXPECT_NEAR(sheet.X, 0.0049982f, 1e-7);
+}
+
+// The default press raises E to some 800 exponents; each one MPFR has to
+// decide costs microseconds, so a rounding test that gave up would keep the
+// digits and lose the press's speed.
+TEST_F(CatenaryCommandTest, TheDefaultPressLeavesNoPowerToMpfr) {
+    const auto before = exact::PowerCount();
+    CatenaryCommand(sheet, surface);
+    EXPECT_EQ(exact::PowerCount() - before, 0U);
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, CatenaryWithInitialTextsTest, testing::Values(".", ","),
