@@ -1,6 +1,9 @@
 # Sourced by the scripts that build a library for Windows from Debian's own
-# source. debian_source WORK PACKAGE=VERSION unpacks that source package under
-# WORK and prints the directory it unpacked into.
+# source: debian_source fetches it, mingw_toolchain names the compiler that
+# builds it, with_progress reports on a long build.
+#
+# debian_source WORK PACKAGE=VERSION unpacks that source package under WORK
+# and prints the directory it unpacked into.
 #
 # The source comes from the Debian archive this machine already installs
 # from: its own entries, read as deb-src, in an apt state kept under WORK, so

@@ -61,6 +61,10 @@ w = ph2 + rnd(pl2 + cr); # FastTwoSum, exact
 Msq = x * x * M0;
 Px = 1 + x + Msq;
 ME = 1 + x + rl + x * rl + Msq;
+# r again, as the exact reduction plus each rounding error (rounded minus
+# exact): Gappa bounds this sum where it does not see through hh + s3.
+rsum = (th - kd * L) + tl + kd * (L - C1 - C2) + (kd * C1 - p1) + (s2 - (tl - s1))
+       + (kd * C2 - s1) + (s3 - (hl + s2));
 d = (tx - kd * L) - rr;  # the reduction's error, the exponent's included
 X = erh * erl * ed;      # e^(tx - kd·ln2/256) = e^rh · e^rl · e^d
 ex = T * X;              # e^tx / 2^scale
@@ -75,10 +79,8 @@ ex = T * X;              # e^tx / 2^scale
   ->
   # k's range: k·C1 exact, 2^(k/256) a normal double
   kd in [-261631, 261887]
-  # |r| <= R, through the sum that hh + s3 is rewritten to below (Gappa does
-  # not apply that rewriting to a goal, but checks that it is an identity)
-  /\ (th - kd * L) + tl + kd * (L - C1 - C2) + (kd * C1 - p1) + (s2 - (tl - s1))
-     + (kd * C2 - s1) + (s3 - (hl + s2)) in [-@{R}, @{R}]
+  # |r| <= R, stated on rsum: the hint below has Gappa check that it is r
+  /\ rsum in [-@{R}, @{R}]
   /\ rl in [-1b-63, 1b-63] /\ d in [-1b-69, 1b-69]
   /\ d in ? /\ E - ME in ? /\ (E - X) / X in ?
   /\ (w - Tt * E) / (Tt * E) in ? /\ (Tt - T) / T in ?
@@ -87,9 +89,7 @@ ex = T * X;              # e^tx / 2^scale
 
 xk - kd -> ((xk + 0x1.8p52) - ka) + ((ka - 0x1.8p52) - kd);
 th - kd * L -> L * ((xk - kd) - (xk - th * K256) + th * (1 / L - K256))  { L <> 0 };
-# Each rounding error written as rounded minus exact, the form Gappa bounds.
-hh + s3 -> (th - kd * L) + tl + kd * (L - C1 - C2) + (kd * C1 - p1) + (s2 - (tl - s1))
-      + (kd * C2 - s1) + (s3 - (hl + s2));
+hh + s3 -> rsum;
 d -> (tx - (th + tl)) + (p1 - kd * C1) + kd * (C1 + C2 - L) + ((tl - s1) - s2)
      + (s1 - kd * C2) + ((hl + s2) - s3);
 sq - Msq -> (sq - xx * q0) + (xx - x * x) * q0 + x * x * (q0 - M0);

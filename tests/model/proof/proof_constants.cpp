@@ -57,7 +57,6 @@ void Common() {
     Define("R", fp::kReducedRange);
     Define("PolynomialError", fp::kPolynomialError);
     Define("ExponentError", fp::kExponentError);
-    Define("Allowance", fp::kErrorAllowance);
     // What the proof must show: the allowance less the 2^-52 of it that
     // RoundsToHigh gives away by taking it of w.hi rather than of e^t.
     Define("AllowanceProven", fp::kErrorAllowance * (1 - 0x1p-52));
