@@ -1,0 +1,28 @@
+# What a release's build information records (cmake/package/post-build.cmake
+# writes it beside the packages): the command that builds the release, the
+# Debian packages whose tools and libraries shape its bytes, and, for
+# Windows, what scripts/windows-qt and scripts/windows-mpfr built from
+# Debian's sources.
+set(HANGING_CHAIN_LIBRARY_BUILD_INFO "")
+if(WIN32)
+  set(HANGING_CHAIN_BUILD_COMMAND
+      "scripts/windows-qt && scripts/windows-mpfr && cmake --workflow --preset package-windows")
+  set(HANGING_CHAIN_BUILD_PACKAGES
+      gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+      binutils-mingw-w64-x86-64 cmake ninja-build qt6-base-dev-tools
+      qt6-translations-l10n librsvg2-bin librsvg2-2 libcairo2 libpng16-16 icoutils nsis)
+  get_filename_component(qt_prefix "${Qt6_DIR}/../../.." REALPATH)
+  get_filename_component(mpfr_prefix "${HANGING_CHAIN_MPFR_PREFIX}" REALPATH)
+  foreach(file ${qt_prefix}/build-info ${mpfr_prefix}/build-info)
+    if(EXISTS ${file})
+      list(APPEND HANGING_CHAIN_LIBRARY_BUILD_INFO ${file})
+    endif()
+  endforeach()
+else()
+  set(HANGING_CHAIN_BUILD_COMMAND "cmake --workflow --preset package-deb")
+  set(HANGING_CHAIN_BUILD_PACKAGES
+      g++-12 gcc-12 cpp-12 libstdc++-12-dev libgcc-12-dev libc6-dev binutils
+      cmake ninja-build qt6-base-dev qt6-base-dev-tools libqt6core6 libqt6gui6
+      libqt6widgets6 libmpfr-dev libmpfr6 libgmp-dev librsvg2-bin librsvg2-2
+      libcairo2 libpng16-16 gzip dpkg dpkg-dev file liblzma5)
+endif()
