@@ -22,9 +22,37 @@ function(hc_rebuild_deb deb)
   file(REMOVE_RECURSE ${root})
 endfunction()
 
+# CPack's ZIP records the builder's user and group ids and the file times in
+# two forms: Info-ZIP makes it again from the same files, with neither (-X),
+# entries in name order, and the times in the DOS form alone, which is local
+# time, here UTC (cpack-options.cmake).
+function(hc_rebuild_zip archive)
+  find_program(ZIP_COMMAND zip)
+  if(NOT ZIP_COMMAND)
+    message(FATAL_ERROR "zip makes the ZIP package: install zip (scripts/install-deps windows)")
+  endif()
+  set(root ${CPACK_TOPLEVEL_DIRECTORY}/zip-rebuild)
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${archive}
+    WORKING_DIRECTORY ${root} COMMAND_ERROR_IS_FATAL ANY)
+  hc_normalize_tree(${root} ${epoch})
+  file(GLOB_RECURSE entries RELATIVE ${root} LIST_DIRECTORIES true ${root}/*)
+  list(SORT entries)
+  list(JOIN entries "\n" names)
+  file(WRITE ${CPACK_TOPLEVEL_DIRECTORY}/zip-entries "${names}\n")
+  file(REMOVE ${archive})
+  execute_process(COMMAND ${ZIP_COMMAND} -X -9 -q ${archive} -@
+    INPUT_FILE ${CPACK_TOPLEVEL_DIRECTORY}/zip-entries
+    WORKING_DIRECTORY ${root} COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE_RECURSE ${root} ${CPACK_TOPLEVEL_DIRECTORY}/zip-entries)
+endfunction()
+
 foreach(package IN LISTS CPACK_PACKAGE_FILES)
   if(package MATCHES "\\.deb$")
     hc_rebuild_deb(${package})
+  elseif(package MATCHES "\\.zip$")
+    hc_rebuild_zip(${package})
   endif()
 endforeach()
 
