@@ -12,7 +12,7 @@ namespace hc {
 class NullSurface : public DrawingSurface {
   public:
     NullSurface();
-    std::string DecimalSeparator() const override { return "."; }
+    const std::string& DecimalSeparator() const override { return separator_; }
 
   protected:
     bool DoCls() override { return true; }
@@ -28,6 +28,7 @@ class NullSurface : public DrawingSurface {
 
   private:
     std::array<std::string, 9> texts_;
+    std::string separator_ = ".";
 };
 
 } // namespace hc

@@ -48,7 +48,7 @@ void DrawingSurface::Circle(float x, float y, float radius, Colour colour) {
 }
 
 void DrawingSurface::Print(std::span<const PrintItem> items) {
-    const std::string separator = DecimalSeparator();
+    const std::string& separator = DecimalSeparator();
     std::string line;
     for (const PrintItem& item : items) {
         if (!line.empty())

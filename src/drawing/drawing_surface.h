@@ -49,8 +49,9 @@ class DrawingSurface {
     // Writes the number as ToText does, with the locale's decimal separator.
     void SetNumber(TextBox box, double value);
 
-    // The decimal separator of the user's locale, for the text boxes' numbers.
-    virtual std::string DecimalSeparator() const = 0;
+    // The decimal separator of the user's locale, for the text boxes' numbers;
+    // fixed for the surface's life.
+    virtual const std::string& DecimalSeparator() const = 0;
 
   protected:
     DrawingSurface() = default;

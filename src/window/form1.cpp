@@ -3,12 +3,10 @@
 #include "drawing/primer.h"
 #include "model/fault_status.h"
 #include "model/run_error.h"
-#include "window/busy_cursor.h"
 #include "window/error_report.h"
 #include "window/wrapping_button.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,10 +25,6 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Thrown through a running handler when the window is asked to close: the
-// command ends at its next dot, and nothing is reported.
-struct CloseRequested {};
-
 QColor FromBgr(Colour colour) {
     return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                   static_cast<int>((colour >> 16) & 0xFF));
@@ -43,7 +37,8 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     , canvas_(logicalDpiX(), devicePixelRatioF(), palette().color(QPalette::Window).rgb(),
               palette().color(QPalette::WindowText).rgb())
     , outerSize_(*this, canvas_.pixelsPerTwip())
-    , locale_(locale) {
+    , run_(*this, *this)
+    , decimalSeparator_(locale.decimalPoint().toStdString()) {
     setWindowTitle(FromUtf8(kFormCaption));
     setAttribute(Qt::WA_OpaquePaintEvent); // the canvas covers the whole window
     QFont captions = font();
@@ -120,10 +115,6 @@ void Form1::ShowDrawing() {
     changed_ = {};
 }
 
-std::string Form1::DecimalSeparator() const {
-    return locale_.decimalPoint().toStdString();
-}
-
 bool Form1::DoCls() {
     return Drawn(canvas_.Clear());
 }
@@ -133,9 +124,7 @@ bool Form1::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
 }
 
 bool Form1::DoPSet(float x, float y) {
-    busy_->Step(); // handlers draw only from Run; a long one lets a close in here
-    if (closeRequested_)
-        throw CloseRequested{};
+    run_.Step(); // handlers draw only from Run
     return Drawn(canvas_.Point({x, y}));
 }
 
@@ -173,9 +162,7 @@ void Form1::DoShowMessage(std::string_view prompt) {
     ShowDrawing(); // what was drawn so far shows behind the message
     QMessageBox box(QMessageBox::NoIcon, FromUtf8(kFormCaption), FromUtf8(prompt), QMessageBox::Ok,
                     this);
-    busy_->Pause(); // reading the message is no work of the handler's
-    box.exec();
-    busy_->Resume();
+    run_.AskUser([&box] { box.exec(); });
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -189,15 +176,13 @@ void Form1::paintEvent(QPaintEvent* event) {
 
 void Form1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (busy_ == nullptr)
-        outerSize_.Follow();
+    run_.Changed(WindowChange::Frame);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
     canvas_.Cover(size(), devicePixelRatioF());
     QWidget::resizeEvent(event);
-    if (busy_ == nullptr)
-        outerSize_.Follow();
+    run_.Changed(WindowChange::Frame);
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -206,30 +191,31 @@ void Form1::showEvent(QShowEvent* event) {
     // window (X11 without a window manager never does). It runs once the show
     // is done, when the platform knows the window's decorations.
     if (!activated_)
-        QMetaObject::invokeMethod(this, &Form1::Activate, Qt::QueuedConnection);
-}
-
-void Form1::Activate() {
-    if (activated_ || busy_ != nullptr) // a running handler leaves it to Settle
-        return;
-    activated_ = true;
-    Run(ActivateHandler, tr("открытие окна"));
+        QMetaObject::invokeMethod(
+            this, [this] { run_.Changed(WindowChange::Shown); }, Qt::QueuedConnection);
 }
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && busy_ == nullptr)
-        Recolour();
+    if (event->type() == QEvent::PaletteChange)
+        run_.Changed(WindowChange::Theme);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
-    if (busy_ != nullptr) {
-        // The running command ends at its next dot; Run closes the window then.
-        closeRequested_ = true;
-        event->ignore();
-        return;
+void Form1::TakeIn(WindowChange change) {
+    switch (change) {
+    case WindowChange::Frame:
+        outerSize_.Follow();
+        break;
+    case WindowChange::Theme:
+        Recolour();
+        break;
+    case WindowChange::Shown:
+        if (!activated_ && isVisible()) {
+            activated_ = true;
+            Run(ActivateHandler, tr("открытие окна"));
+        }
+        break;
     }
-    QWidget::closeEvent(event);
 }
 
 void Form1::Recolour() {
@@ -238,26 +224,13 @@ void Form1::Recolour() {
     ShowDrawing();
 }
 
-void Form1::Settle() {
-    Recolour();
-    outerSize_.Follow();
-    if (!activated_ && isVisible())
-        Activate();
-}
-
 void Form1::Run(Handler handler, const QString& command) {
-    if (busy_ != nullptr)
-        return;
-    QString report;
-    {
-        BusyCursor busy([this] { ShowDrawing(); });
-        busy_ = &busy;
+    run_.Run([&] {
         // A handler starts from a clean fault status, even after one that was abandoned.
         ClearFaults();
+        QString report;
         try {
             handler(sheet_, *this);
-        } catch (const CloseRequested&) {
-            // nothing to save and nothing to say: the window is going
         } catch (const RunError& error) {
             report = QString::fromStdString(DescribeError(error, command.toStdString(), sheet_));
         } catch (const std::exception& error) {
@@ -266,19 +239,12 @@ void Form1::Run(Handler handler, const QString& command) {
         }
         ClearFaults();
         ShowDrawing();
-        if (!report.isEmpty() && !closeRequested_) {
-            busy.Pause();
+        if (!report.isEmpty() && !run_.Closing()) {
             QMessageBox box(QMessageBox::Critical, FromUtf8(kFormCaption), report, QMessageBox::Ok,
                             this);
-            box.exec();
+            run_.AskUser([&box] { box.exec(); });
         }
-        busy_ = nullptr;
-    }
-    if (closeRequested_) {
-        close();
-        return;
-    }
-    Settle();
+    });
 }
 
 } // namespace hc

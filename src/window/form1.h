@@ -4,24 +4,24 @@
 #include "model/sheet.h"
 #include "window/canvas.h"
 #include "window/control_table.h"
+#include "window/handler_run.h"
 #include "window/outer_size_keeper.h"
 
 #include <QLocale>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <string>
 
 class QLineEdit;
 
 namespace hc {
 
-class BusyCursor;
-
 // The program's one window: the plot drawn on its own surface, and in front of
 // it the text boxes, labels and buttons of the control table. It owns the
-// Sheet and runs one handler per event, each to its end. It is the handlers'
-// drawing surface itself, privately: nothing outside draws on it.
-class Form1 : public QWidget, private DrawingSurface {
+// Sheet and runs one handler per event, each to its end (HandlerRun). It is
+// the handlers' drawing surface itself, privately: nothing outside draws on it.
+class Form1 : public QWidget, private DrawingSurface, private RunningWindow {
     Q_OBJECT
 
   public:
@@ -45,10 +45,9 @@ class Form1 : public QWidget, private DrawingSurface {
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    std::string DecimalSeparator() const override;
+    const std::string& DecimalSeparator() const override { return decimalSeparator_; }
     bool DoCls() override;
     bool DoLine(float x1, float y1, float x2, float y2, Colour colour) override;
     bool DoPSet(float x, float y) override;
@@ -60,25 +59,23 @@ class Form1 : public QWidget, private DrawingSurface {
     bool DoSetText(TextBox box, std::string_view text) override;
     void DoShowMessage(std::string_view prompt) override;
 
+    void ShowDrawing() override;
+    void TakeIn(WindowChange change) override;
+
     void BuildControls();
-    void Activate();
     void Run(Handler handler, const QString& command);
-    // What the window system changed while a handler ran, taken in after it.
-    void Settle();
     void Recolour();
     bool Drawn(const Canvas::Result& result);
-    void ShowDrawing();
     QLineEdit* Box(TextBox box) const { return textBoxes_[static_cast<std::size_t>(box) - 1]; }
 
     Sheet sheet_;
     Canvas canvas_;
     OuterSizeKeeper outerSize_;
-    QLocale locale_;
+    HandlerRun run_;
+    const std::string decimalSeparator_;
     std::array<QLineEdit*, 9> textBoxes_{};
-    QRect changed_;              // drawn since the handler started, not yet asked to be painted
-    BusyCursor* busy_ = nullptr; // while a handler runs
+    QRect changed_; // drawn since the handler started, not yet asked to be painted
     bool activated_ = false;
-    bool closeRequested_ = false; // during a handler, which then ends at its next dot
 };
 
 } // namespace hc

@@ -46,7 +46,7 @@ class RecordingSurface : public DrawingSurface {
     std::optional<Step> failing; // the operation whose calls report failure
     std::function<void(std::string_view)> onMessage;
 
-    std::string DecimalSeparator() const override { return separator; }
+    const std::string& DecimalSeparator() const override { return separator; }
 
     // What the surface shows: the drawing calls since the last Cls.
     std::vector<Call> Drawing() const;
