@@ -31,6 +31,12 @@ std::string_view StepName(Step step) {
         return "PowerOf";
     case Step::ChainYPower:
         return "PowerOf in ChainY";
+    case Step::ChainYPowerAtXA:
+        return "PowerOf in ChainY at XA";
+    case Step::ChainYPowerAtXB:
+        return "PowerOf in ChainY at XB";
+    case Step::ArcLengthPower:
+        return "PowerOf in ArcLength";
     case Step::ChainY:
         return "ChainY";
     case Step::ArcLength:

@@ -18,22 +18,25 @@ enum class ErrorKind {
 
 // Where in the program an error arose.
 enum class Step {
-    ReadNumber,  // a number typed into a box
-    Power,       // PowerOf
-    ChainYPower, // PowerOf inside ChainY: E to the power ±x/C
-    ChainY,      // the catenary's ordinate
-    ArcLength,   // the arc length from the vertex
-    Scale,       // K, the plot scale
-    Span,        // |XA| and −XA, where the catenary command starts its sweep
-    RaiseC,      // C grown by 0.1 %
-    Sweep,       // a dot's surface coordinates
-    LoopStep,    // the next abscissa of a sweep
-    Frame,       // the axes' and ticks' coordinates
-    TickCounter, // the 16-bit counter of the ticks
-    Product32,   // a 32-bit product
-    ToInt32,     // a double rounded to 32 bits
-    Palette,     // a QBColor entry
-    Cls,         // the surface operations from here on
+    ReadNumber,      // a number typed into a box
+    Power,           // PowerOf
+    ChainYPower,     // PowerOf inside ChainY: E to the power ±x/C, x the swept X
+    ChainYPowerAtXA, // the same at the left support's abscissa XA
+    ChainYPowerAtXB, // the same at the right support's XB
+    ChainY,          // the catenary's ordinate
+    ArcLength,       // the arc length from the vertex
+    ArcLengthPower,  // PowerOf inside ArcLength: the squares of the height and of C
+    Scale,           // K, the plot scale
+    Span,            // |XA| and −XA, where the catenary command starts its sweep
+    RaiseC,          // C grown by 0.1 %
+    Sweep,           // a dot's surface coordinates
+    LoopStep,        // the next abscissa of a sweep
+    Frame,           // the axes' and ticks' coordinates
+    TickCounter,     // the 16-bit counter of the ticks
+    Product32,       // a 32-bit product
+    ToInt32,         // a double rounded to 32 bits
+    Palette,         // a QBColor entry
+    Cls,             // the surface operations from here on
     Line,
     PSet,
     Circle,

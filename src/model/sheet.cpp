@@ -20,20 +20,21 @@ double Square(float x) {
     return PowerOf(x, 2);
 }
 
-double ChainY(const Sheet& sheet, float x) {
+double ChainY(const Sheet& sheet, float x, Step powerStep) {
     // The first check also catches an overflow left pending by the store into X
     // that preceded the call.
     const fp::Value negated = Checked(-static_cast<double>(x), Step::ChainY);
     const double down = Checked(negated / sheet.C, Step::ChainY);
-    const fp::Value p = PowerOf(sheet.E, down, Step::ChainYPower);
+    const fp::Value p = PowerOf(sheet.E, down, powerStep);
     const double up = Checked(fp::Value(x) / sheet.C, Step::ChainY);
-    const fp::Value q = PowerOf(sheet.E, up, Step::ChainYPower);
+    const fp::Value q = PowerOf(sheet.E, up, powerStep);
     return Checked((q + p) * (fp::Value(sheet.C) / 2), Step::ChainY);
 }
 
 double ArcLength(const Sheet& sheet, double y) {
-    const double difference =
-        Checked(fp::Value(PowerOf(y, 2)) - PowerOf(sheet.C, 2), Step::ArcLength);
+    const double difference = Checked(fp::Value(PowerOf(y, 2, Step::ArcLengthPower)) -
+                                          PowerOf(sheet.C, 2, Step::ArcLengthPower),
+                                      Step::ArcLength);
     return PowerOf(difference, 0.5);
 }
 

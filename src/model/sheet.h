@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/run_error.h"
+
 #include <cstdint>
 
 namespace hc {
@@ -31,8 +33,10 @@ void ResetSheet(Sheet& sheet);
 
 double Cube(float x);
 double Square(float x);
-// The catenary (C/2)(E^(x/C) + E^(-x/C)) for the sheet's C and E.
-double ChainY(const Sheet& sheet, float x);
+// The catenary (C/2)(E^(x/C) + E^(-x/C)) for the sheet's C and E. A power
+// that fails raises its error at powerStep, which names the abscissa for the
+// report: a support's, or by default the X being swept.
+double ChainY(const Sheet& sheet, float x, Step powerStep = Step::ChainYPower);
 // Arc length from the vertex to the point of ordinate y: sqrt(y^2 - C^2).
 double ArcLength(const Sheet& sheet, double y);
 // number^4 through a 32-bit square; RunError(Overflow) past |number| = 215.

@@ -34,6 +34,9 @@ std::string_view StepText(Step step) {
         return "при чтении числа из поля";
     case Step::Power:
     case Step::ChainYPower:
+    case Step::ChainYPowerAtXA:
+    case Step::ChainYPowerAtXB:
+    case Step::ArcLengthPower:
         return "при возведении в степень";
     case Step::ChainY:
         return "при вычислении ординаты цепной линии";
@@ -92,14 +95,33 @@ std::string Advice(const RunError& error, const Sheet& sheet) {
     if (error.step() == Step::RaiseC)
         return " C слишком велико, чтобы его увеличить. Введите меньшее C и постройте график "
                "заново кнопкой «Построить график Морвина».";
-    if (error.step() == Step::ChainYPower && error.kind() == ErrorKind::Overflow) {
-        // The commands store the abscissa in X before they take its ordinate.
-        const char* quotient = sheet.X == static_cast<float>(sheet.XA)   ? "|XA|/C"
-                               : sheet.X == static_cast<float>(sheet.XB) ? "|XB|/C"
-                                                                         : "|X|/C";
+    const auto ratio = [](const char* quotient) {
         return std::string(" Отношение ") + quotient +
                " слишком велико: оно должно быть не больше 709,78.";
+    };
+    if (error.kind() == ErrorKind::Overflow) {
+        switch (error.step()) {
+        case Step::ChainYPowerAtXA:
+            return ratio("|XA|/C");
+        case Step::ChainYPowerAtXB:
+            return ratio("|XB|/C");
+        case Step::ChainYPower:
+            return ratio("|X|/C");
+        case Step::ArcLengthPower:
+            // The height is at least C, and C·ch(x/C) grows as fast as e^(x/C).
+            return " Высота опоры слишком велика для длины дуги: она должна быть не больше "
+                   "1,34E+154. Введите меньшее C, если оно само так велико, или уменьшите "
+                   "отношения |XA|/C и |XB|/C и постройте график заново кнопкой «Построить "
+                   "график Морвина».";
+        default:
+            break;
+        }
     }
+    // A dot's place in the window is its ordinate and abscissa times the scale
+    // (800) as a binary32 number.
+    if (error.step() == Step::Sweep)
+        return " Точки графика не помещаются в окно: C и |XA| должны быть не больше 4,2E+35. "
+               "Исправьте их и постройте график заново кнопкой «Построить график Морвина».";
     return {};
 }
 

@@ -123,6 +123,21 @@ TEST_F(AdjustCommandTest, AfterAnAbandonedPressStopsInsteadOfShowingInfinity) {
     }
 }
 
+// «Считать» takes the ordinate at the last abscissa X. When X holds XA's value
+// (a catenary press that stopped at the left support), an overflow there is
+// still |X|/C to the user, who pressed «Считать», not «Построить».
+TEST_F(AdjustCommandTest, AnOverflowAtTheLastAbscissaNamesXEvenWhereItEqualsXA) {
+    Type(TextBox::Text2, "1000");
+    ASSERT_TRUE(Raised([&] { CatenaryCommand(sheet, surface); }));
+    ASSERT_EQ(sheet.X, 1000.0f);
+    const auto error = Raised([&] { AdjustCommand(sheet, surface); });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(DescribeError(*error, "Считать", sheet),
+              "Команда «Считать» прервана: переполнение: число вышло за допустимый диапазон, "
+              "при возведении в степень. Отношение |X|/C слишком велико: оно должно быть не "
+              "больше 709,78.\n\nВведённые значения сохранены: их можно исправить и повторить.");
+}
+
 // Whole sessions as a user types them: a catenary press, then «Считать» pressed
 // until the arc length shows a value in which the C library's pow, unlike a
 // correctly rounded power, moves digits. Each row was found with glibc's pow and
