@@ -15,8 +15,9 @@ constexpr qint64 kShowEveryMs = 100;
 constexpr unsigned kStepsBetweenClockReads = 4096;
 
 // For the span of one turn of the event loop inside a handler: what the user
-// types or clicks into the window is dropped, since the handler would find its
-// boxes changed under it and a button press would find it busy; everything
+// types or clicks into the window is dropped, with the focus a click would
+// move, since the handler would find its boxes changed under it and a button
+// press would find it busy; everything
 // else, the window system's close request among it, gets through. (Qt on X11
 // counts a close from the window manager as user input, so excluding user
 // input would hold the close back until the handler ends.)
@@ -29,7 +30,10 @@ class InputGuard : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!watched->isWidgetType())
+        // A click reaches the window before its widget, and the window hands
+        // the focus to the widget under it before any filter of the widget's
+        // sees the click: it is dropped at the window.
+        if (!watched->isWidgetType() && !watched->isWindowType())
             return false;
         switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -320,5 +320,23 @@ TEST_F(Form1Test, ACloseDuringALongPressEndsItWithoutAMessage) {
     EXPECT_FALSE(form->isVisible());
 }
 
+// A click during a long press is dropped, and so is what it would do to the
+// keyboard focus: the press keeps it where it was, on its own button.
+TEST_F(Form1Test, AClickDuringALongPressLeavesTheFocusWhereItWas) {
+    Type("Text1", QStringLiteral("130000"));
+    Type("Text2", QStringLiteral("130000"));
+    Type("Text6", QStringLiteral("1000000")); // seconds
+    // Through the window, as the window system delivers a click.
+    const QPoint onText2 = Box("Text2")->mapTo(form.get(), Box("Text2")->rect().center());
+    QTimer::singleShot(300, form.get(), [this, onText2] {
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, onText2);
+    });
+    QTimer::singleShot(600, form.get(), &QWidget::close); // no need to wait for the end
+    Click("Command8");
+    EXPECT_EQ(form->focusWidget(), Button("Command8"))
+        << "focus on " << form->focusWidget()->objectName().toStdString();
+    EXPECT_EQ(Box("Text2")->text(), QStringLiteral("130000"));
+}
+
 } // namespace
 } // namespace hc
