@@ -17,10 +17,10 @@ constexpr unsigned kStepsBetweenClockReads = 4096;
 // For the span of one turn of the event loop inside a handler: what the user
 // types or clicks into the window is dropped, with the focus a click would
 // move, since the handler would find its boxes changed under it and a button
-// press would find it busy; everything
-// else, the window system's close request among it, gets through. (Qt on X11
-// counts a close from the window manager as user input, so excluding user
-// input would hold the close back until the handler ends.)
+// press would find it busy; everything else, the window system's close
+// request among it, gets through. (Qt on X11 counts a close from the window
+// manager as user input, so excluding user input would hold the close back
+// until the handler ends.)
 class InputGuard : public QObject {
   public:
     InputGuard() { QCoreApplication::instance()->installEventFilter(this); }

@@ -14,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <exception>
+#include <limits>
 
 namespace hc {
 
@@ -59,6 +60,9 @@ void Form1::BuildControls() {
                 using Kind = std::decay_t<decltype(kind)>;
                 if constexpr (std::is_same_v<Kind, BoxControl>) {
                     auto* edit = new QLineEdit(text, this);
+                    // A box keeps all that is typed or pasted, as one with no
+                    // limit would (Qt's default cuts at 32767 characters).
+                    edit->setMaxLength(std::numeric_limits<int>::max());
                     edit->setAccessibleName(FromUtf8(kind.caption));
                     textBoxes_[static_cast<std::size_t>(kind.box) - 1] = edit;
                     return edit;

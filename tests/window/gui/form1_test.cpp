@@ -1,6 +1,7 @@
 #include "form1_fixture.h"
 #include "pixels.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 
@@ -318,6 +319,14 @@ TEST_F(Form1Test, ACloseDuringALongPressEndsItWithoutAMessage) {
     EXPECT_LT(clock.elapsed(), 400 + 500) << "the press ran on after the close";
     EXPECT_TRUE(seen.empty()) << seen.front().text.toStdString();
     EXPECT_FALSE(form->isVisible());
+}
+
+// A paste longer than Qt's default limit of a line edit is kept whole.
+TEST_F(Form1Test, ABoxKeepsAPasteOfFortyThousandCharacters) {
+    QApplication::clipboard()->setText(QString(40000, QLatin1Char('7')));
+    Box("Text6")->clear();
+    Box("Text6")->paste();
+    EXPECT_EQ(Box("Text6")->text().size(), 40000);
 }
 
 // A click during a long press is dropped, and so is what it would do to the
