@@ -2,6 +2,8 @@
 #include "window/form1.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto status = hc::AnswerCommandLine(argc, argv))
+        return *status;
     const auto app = hc::StartApplication(argc, argv);
     hc::Form1 form;
     form.show();

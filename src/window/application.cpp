@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hc {
@@ -25,16 +26,23 @@ struct HeldMessage {
 std::vector<HeldMessage> held;
 QtMessageHandler previousHandler = nullptr;
 
+[[maybe_unused]] bool WaylandTried() {
+    return std::any_of(held.begin(), held.end(), [](const HeldMessage& message) {
+        return message.text.startsWith(QLatin1String("Failed to create wl_display"));
+    });
+}
+
 [[maybe_unused]] [[noreturn]] void NoDisplay() {
     const auto named = [](const char* variable) {
         const QByteArray value = qgetenv(variable);
         return value.isEmpty() ? std::string() : variable + ("=" + value.toStdString());
     };
-    std::string display = named("DISPLAY");
-    if (display.empty())
-        display = named("WAYLAND_DISPLAY");
+    // The variable of the window system Qt tried: Wayland's when its plugin
+    // found no compositor, else X11's.
+    const char* variable = WaylandTried() ? "WAYLAND_DISPLAY" : "DISPLAY";
+    const std::string display = named(variable);
     const std::string why =
-        display.empty() ? "DISPLAY is not set" : "nothing answers at " + display;
+        display.empty() ? std::string(variable) + " is not set" : "nothing answers at " + display;
     std::fprintf(stderr,
                  "hanging-chain: no display to open the window on (%s); start it in a desktop "
                  "session, or without one as: xvfb-run hanging-chain\n",
@@ -80,6 +88,30 @@ QtMessageHandler previousHandler = nullptr;
 }
 
 } // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            std::fputs("Usage: hanging-chain [--help | --version]\n"
+                       "A worksheet for the hanging-chain (catenary) problem, in one window (its\n"
+                       "interface is in Russian).\n"
+                       "\n"
+                       "  -h, --help     show this help and exit\n"
+                       "  --version      show the version and exit\n"
+                       "\n"
+                       "Without a display it says so and exits; run it as\n"
+                       "xvfb-run hanging-chain to use a virtual one.\n",
+                       stdout);
+            return 0;
+        }
+        if (argument == "--version") {
+            std::fputs("hanging-chain " HANGING_CHAIN_VERSION "\n", stdout);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)

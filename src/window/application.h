@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <optional>
 
 namespace hc {
 
@@ -10,5 +11,9 @@ namespace hc {
 // naming the display, and ends the program with status 1 (Qt alone would abort
 // with a page about platform plugins).
 std::unique_ptr<QApplication> StartApplication(int& argc, char** argv);
+
+// --help and --version, answered on standard output with no display needed:
+// the exit status, or nothing when the window is to open.
+std::optional<int> AnswerCommandLine(int argc, char** argv);
 
 } // namespace hc
