@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace hc {
 
@@ -20,7 +21,53 @@ QPen PlainPen(QColor colour, qreal devicePixelRatio) {
     return pen;
 }
 
+// WCAG 2's relative luminance and contrast ratio.
+double Luminance(QRgb colour) {
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
+           0.0722 * linear(qBlue(colour));
+}
+
+double Contrast(QRgb a, QRgb b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+constexpr double kLegibleContrast = 3;
+
 } // namespace
+
+QRgb Canvas::Legible(QRgb colour, QRgb background) {
+    colour |= 0xFF000000U;
+    if (Contrast(colour, background) >= kLegibleContrast)
+        return colour;
+    // The same hue and saturation, lightness moved away from the background's
+    // one step at a time, so that the change is the least that is enough.
+    const QColor asked = QColor::fromRgb(colour);
+    // Below 0.18 white stands out from the background more than black does.
+    const bool darkBackground = Luminance(background) < 0.18;
+    for (const int direction : {darkBackground ? 1 : -1, darkBackground ? -1 : 1}) {
+        for (int lightness = asked.lightness() + direction; lightness >= 0 && lightness <= 255;
+             lightness += direction) {
+            const QRgb shade =
+                QColor::fromHsl(asked.hslHue(), asked.hslSaturation(), lightness).rgb();
+            if (Contrast(shade, background) >= kLegibleContrast)
+                return shade;
+        }
+    }
+    return colour; // no shade stands out: black and white both do, so never reached
+}
+
+QColor Canvas::Drawn(QColor colour) {
+    const QRgb asked = colour.rgb();
+    if (std::find(lineColours_.begin(), lineColours_.end(), asked) == lineColours_.end())
+        lineColours_.push_back(asked);
+    return QColor::fromRgb(Legible(asked, background_));
+}
 
 Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QRgb background, QRgb foreground)
     : pixelsPerTwip_(logicalDpi / kTwipsPerInch)
@@ -52,13 +99,28 @@ Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
     foreground |= 0xFF000000U;
     if (background == background_ && foreground == foreground_)
         return {};
+    // Each line colour as it was drawn, and as it is to be on the new background.
+    std::vector<std::pair<QRgb, QRgb>> shades;
+    for (const QRgb asked : lineColours_) {
+        const QRgb was = Legible(asked, background_);
+        const QRgb becomes = Legible(asked, background);
+        if (was != becomes)
+            shades.emplace_back(was, becomes);
+    }
     for (int y = 0; y < image_.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
         for (int x = 0; x < image_.width(); ++x) {
-            if (line[x] == background_)
+            if (line[x] == background_) {
                 line[x] = background;
-            else if (line[x] == foreground_)
+            } else if (line[x] == foreground_) {
                 line[x] = foreground;
+            } else {
+                for (const auto& [was, becomes] : shades)
+                    if (line[x] == was) {
+                        line[x] = becomes;
+                        break;
+                    }
+            }
         }
     }
     background_ = background;
@@ -78,7 +140,7 @@ Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
     QPainter painter(&image_);
     if (!painter.isActive())
         return {false, {}};
-    painter.setPen(PlainPen(colour, image_.devicePixelRatio()));
+    painter.setPen(PlainPen(Drawn(colour), image_.devicePixelRatio()));
     painter.drawLine(a, b);
     return {true, QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }
@@ -117,7 +179,7 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     if (!painter.isActive())
         return {false, {}};
     // Aliased, like every other line: crisp at any ratio.
-    painter.setPen(PlainPen(colour, image_.devicePixelRatio()));
+    painter.setPen(PlainPen(Drawn(colour), image_.devicePixelRatio()));
     painter.drawEllipse(box);
     return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRect>
+#include <vector>
 
 class QPainter;
 
@@ -38,8 +39,14 @@ class Canvas {
     const QImage& image() const { return image_; }
 
     // A new theme: what was drawn in the old background and foreground takes the
-    // new ones; the other colours (the frame, Primer's circle) stay.
+    // new ones; the other colours (the frame, Primer's circle) stay, as far as
+    // the new background lets them be seen (Legible).
     Result SetColours(QRgb background, QRgb foreground);
+
+    // The colour as drawn on this background: itself where it stands out at
+    // least 3 : 1 (the contrast accessibility guidance asks of graphics),
+    // otherwise the nearest lighter or darker shade of it that does.
+    static QRgb Legible(QRgb colour, QRgb background);
 
     Result Clear();
     Result Line(QPointF from, QPointF to, QColor colour); // twips
@@ -51,11 +58,14 @@ class Canvas {
 
   private:
     QPointF Map(QPointF twips) const { return twips * pixelsPerTwip_; }
+    // A line's colour on the current background, remembered for a new theme.
+    QColor Drawn(QColor colour);
     QRect Bounds() const { return QRect(QPoint(0, 0), size_); }
 
     double pixelsPerTwip_;
     QRgb background_;
     QRgb foreground_;
+    std::vector<QRgb> lineColours_; // as asked for, before Legible
     QImage image_;
     QSize size_;            // of the image, in device-independent pixels
     QPointF printPosition_; // device-independent pixels

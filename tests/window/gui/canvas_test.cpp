@@ -154,7 +154,10 @@ INSTANTIATE_TEST_SUITE_P(Ratios, WholeCurveTest,
                                          CurveRow{"Ratio225", 2.25, 360, 600}),
                          [](const auto& info) { return info.param.name; });
 
-TEST(CanvasTest, ANewThemeRecoloursTheBackgroundAndTheForegroundOnly) {
+// The frame's dark red stands out 1.5 : 1 from a dark window: it takes the
+// least lighter shade that stands out 3 : 1, (216, 0, 0), and its own colour
+// again on a light window.
+TEST(CanvasTest, ANewThemeRecoloursTheBackgroundTheForegroundAndAFrameItWouldHide) {
     Canvas canvas(kDpi, 1.0, kWhite, kBlack);
     canvas.Cover(QSize(40, 40), 1.0);
     canvas.Point(QPointF(150, 150));
@@ -164,11 +167,17 @@ TEST(CanvasTest, ANewThemeRecoloursTheBackgroundAndTheForegroundOnly) {
     canvas.SetColours(darkWindow, lightText);
     const QImage& image = canvas.image();
     EXPECT_EQ(image.pixel(10, 10), lightText);
-    EXPECT_EQ(image.pixel(5, 20), kFrameRed);
+    EXPECT_EQ(image.pixel(5, 20), 0xFFD80000U);
     EXPECT_EQ(image.pixel(30, 5), darkWindow);
     EXPECT_EQ(CountPixels(image, kWhite), 0);
     canvas.Point(QPointF(450, 150));
     EXPECT_EQ(image.pixel(30, 10), lightText); // new dots in the new colour too
+    canvas.Line(QPointF(0, 450), QPointF(600, 450), QColor(128, 0, 0));
+    EXPECT_EQ(image.pixel(5, 30), 0xFFD80000U); // and new lines
+    canvas.SetColours(kWhite, kBlack);
+    EXPECT_EQ(canvas.image().pixel(5, 20), kFrameRed);
+    EXPECT_EQ(canvas.image().pixel(5, 30), kFrameRed);
+    canvas.SetColours(darkWindow, lightText);
     canvas.Clear();
     EXPECT_EQ(CountPixels(canvas.image(), darkWindow), 40 * 40);
 }
