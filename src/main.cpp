@@ -1,4 +1,5 @@
 #include "window/application.h"
+#include "window/ends_with_window.h"
 #include "window/form1.h"
 
 int main(int argc, char* argv[]) {
@@ -7,5 +8,6 @@ int main(int argc, char* argv[]) {
     const auto app = hc::StartApplication(argc, argv);
     hc::Form1 form;
     form.show();
+    const hc::EndsWithWindow endsWithWindow(form);
     return QApplication::exec();
 }

@@ -163,6 +163,20 @@ TEST(X11WindowManagerTest, OuterSizeFrameAndActivationAreRight) {
     program.waitForFinished(5000);
 }
 
+// A window destroyed by another client (xdotool windowclose) leaves the user
+// no way to close the program: it ends with the window.
+TEST(X11WindowManagerTest, AWindowDestroyedFromOutsideEndsTheProgram) {
+    QProcess program;
+    const QString window = Start(program);
+    ASSERT_FALSE(window.isEmpty()) << "no window appeared";
+    Tool("xdotool", {"windowclose", window});
+    EXPECT_TRUE(program.waitForFinished(5000)) << "the program ran on without its window";
+    if (program.state() != QProcess::NotRunning) {
+        program.kill();
+        program.waitForFinished(5000);
+    }
+}
+
 // The window manager echoes the sizes asked for late, and at a fractional
 // scale a pixel off; that must not pass for the user's resize.
 TEST(X11WindowManagerTest, AtAScaleOfOneAndAHalfEveryStartHasTheOuterSize) {
