@@ -1,11 +1,18 @@
 // Starts a window and quits as soon as it has been painted: `form` is the
-// program's window with its frame drawn, `label` the floor of any Qt window
-// with text, a QWidget showing one QLabel. Both live in this one binary, built
-// and linked the same way, so that only the window differs.
+// program as main starts it (its application object, icon and translations,
+// its window with the frame drawn); `widgets` the same 25 controls, texts and
+// places in a plain window on a plain QApplication, with none of the
+// program's logic, the budget's floor; `label` the floor of any Qt window with
+// text, a QWidget showing one QLabel. All live in this one binary, built and
+// linked the same way, so that only the window differs.
+#include "window/application.h"
+#include "window/control_table.h"
 #include "window/form1.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
@@ -35,19 +42,60 @@ class QuitAfterPaint : public QObject {
     std::function<bool()> ready_;
 };
 
+// The program's controls at their places, with their texts, and nothing else.
+std::unique_ptr<QWidget> PlainControls() {
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(QString::fromUtf8(hc::kFormCaption.data()));
+    const double pixelsPerTwip = window->logicalDpiX() / 1440.0;
+    QFont captions = window->font();
+    captions.setPointSizeF(7);
+    window->setFont(captions);
+    for (const hc::ControlSpec& entry : hc::kControls) {
+        const QString text =
+            QString::fromUtf8(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
+        QWidget* control = std::visit(
+            [&](const auto& kind) -> QWidget* {
+                using Kind = std::decay_t<decltype(kind)>;
+                if constexpr (std::is_same_v<Kind, hc::BoxControl>)
+                    return new QLineEdit(text, window.get());
+                else if constexpr (std::is_same_v<Kind, hc::LabelControl>) {
+                    auto* label = new QLabel(text, window.get());
+                    label->setWordWrap(true);
+                    return label;
+                } else
+                    return new QPushButton(text, window.get());
+            },
+            entry.kind);
+        control->setGeometry(qRound(entry.left * pixelsPerTwip), qRound(entry.top * pixelsPerTwip),
+                             qRound(entry.width * pixelsPerTwip),
+                             qRound(entry.height * pixelsPerTwip));
+    }
+    window->resize(qRound(hc::kDesignedClientWidth * pixelsPerTwip),
+                   qRound(hc::kDesignedClientHeight * pixelsPerTwip));
+    return window;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     const bool form = argc == 2 && std::strcmp(argv[1], "form") == 0;
+    const bool widgets = argc == 2 && std::strcmp(argv[1], "widgets") == 0;
     const bool label = argc == 2 && std::strcmp(argv[1], "label") == 0;
-    if (!form && !label) {
-        std::fputs("usage: startup_probe form|label\n", stderr);
+    if (!form && !widgets && !label) {
+        std::fputs("usage: startup_probe form|widgets|label\n", stderr);
         return 2;
     }
-    QApplication app(argc, argv);
+    std::unique_ptr<QApplication> app;
+    if (form)
+        app = hc::StartApplication(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
     std::unique_ptr<QWidget> window;
     std::unique_ptr<QuitAfterPaint> quit;
-    if (form) {
+    if (widgets) {
+        window = PlainControls();
+        quit = std::make_unique<QuitAfterPaint>(*window, [] { return true; });
+    } else if (form) {
         auto* main = new hc::Form1;
         window.reset(main);
         quit = std::make_unique<QuitAfterPaint>(*main, [main] { return main->sheet().PlotW != 0; });
