@@ -1,6 +1,7 @@
 #include "window/application.h"
 
-#include <QIcon>
+#include "window/window_icon.h"
+
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -125,10 +126,10 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     held.clear();
 
     QApplication::setApplicationName(QStringLiteral("hanging-chain"));
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 256})
-        icon.addFile(QStringLiteral(":/icons/hanging-chain-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
+    // The desktop file names the installed icons that menus, docks and
+    // Wayland's task bars show; the window carries its own for the rest.
+    QGuiApplication::setDesktopFileName(QStringLiteral("hanging-chain"));
+    QApplication::setWindowIcon(WindowIcon());
 
     // Qt's own texts (the OK of message boxes, the text boxes' menus) in the
     // user's language: from the system's Qt, or built into the program where

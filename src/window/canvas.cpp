@@ -72,15 +72,41 @@ QColor Canvas::Drawn(QColor colour) {
 Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QRgb background, QRgb foreground)
     : pixelsPerTwip_(logicalDpi / kTwipsPerInch)
     , background_(background | 0xFF000000U)
-    , foreground_(foreground | 0xFF000000U) {
-    image_ = QImage(QSize(0, 0), QImage::Format_RGB32);
-    image_.setDevicePixelRatio(devicePixelRatio);
+    , foreground_(foreground | 0xFF000000U)
+    , ratio_(devicePixelRatio) {}
+
+const QImage& Canvas::image() const {
+    if (image_.isNull()) {
+        image_ = QImage(size_ * ratio_, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio_);
+        image_.fill(background_);
+    }
+    return image_;
+}
+
+void Canvas::PaintOn(QPainter& painter, const QRegion& region) const {
+    painter.save();
+    painter.setClipRegion(region);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (image_.isNull())
+        painter.fillRect(Bounds(), QColor::fromRgb(background_));
+    else
+        painter.drawImage(QPointF(0, 0), image_);
+    painter.restore();
 }
 
 void Canvas::Cover(QSize size, qreal devicePixelRatio) {
-    const QSize current = image_.deviceIndependentSize().toSize();
+    if (blank_) {
+        // Nothing to keep: the image is made at its size when first drawn on.
+        if (size != size_ || devicePixelRatio != ratio_)
+            image_ = QImage();
+        size_ = size;
+        ratio_ = devicePixelRatio;
+        return;
+    }
+    const QSize current = size_;
     if (current.width() >= size.width() && current.height() >= size.height() &&
-        image_.devicePixelRatio() == devicePixelRatio)
+        ratio_ == devicePixelRatio)
         return;
     const QSize wanted = size.expandedTo(current);
     QImage grown(wanted * devicePixelRatio, QImage::Format_RGB32);
@@ -92,6 +118,7 @@ void Canvas::Cover(QSize size, qreal devicePixelRatio) {
     }
     image_ = std::move(grown);
     size_ = wanted;
+    ratio_ = devicePixelRatio;
 }
 
 Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
@@ -99,6 +126,12 @@ Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
     foreground |= 0xFF000000U;
     if (background == background_ && foreground == foreground_)
         return {};
+    if (blank_) {
+        background_ = background;
+        foreground_ = foreground;
+        image_ = QImage(); // made again, in the new background, when needed
+        return {true, Bounds()};
+    }
     // Each line colour as it was drawn, and as it is to be on the new background.
     std::vector<std::pair<QRgb, QRgb>> shades;
     for (const QRgb asked : lineColours_) {
@@ -129,7 +162,10 @@ Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
 }
 
 Canvas::Result Canvas::Clear() {
-    image_.fill(background_);
+    // The image is kept: the frame is drawn again at once.
+    if (!image_.isNull())
+        image_.fill(background_);
+    blank_ = true;
     printPosition_ = {};
     return {true, Bounds()};
 }
@@ -137,10 +173,11 @@ Canvas::Result Canvas::Clear() {
 Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
     const QPointF a = Map(from);
     const QPointF b = Map(to);
-    QPainter painter(&image_);
+    QPainter painter(&Drawable());
+    blank_ = false;
     if (!painter.isActive())
         return {false, {}};
-    painter.setPen(PlainPen(Drawn(colour), image_.devicePixelRatio()));
+    painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawLine(a, b);
     return {true, QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }
@@ -157,14 +194,16 @@ Canvas::Result Canvas::Point(QPointF at) {
     // where the device pixels of one logical pixel alternate between 1 and 2.
     // It starts at the device pixel under its exact position: the scaled corner
     // of its logical pixel would never reach one device column in five at 1.25.
-    const qreal ratio = image_.devicePixelRatio();
+    QImage& image = Drawable();
+    blank_ = false;
+    const qreal ratio = ratio_;
     const int side = std::max(1, qRound(ratio));
     const int left = static_cast<int>(x * ratio); // non-negative: truncation floors
     const int top = static_cast<int>(y * ratio);
-    const int right = std::min(left + side, image_.width());
-    const int bottom = std::min(top + side, image_.height());
+    const int right = std::min(left + side, image.width());
+    const int bottom = std::min(top + side, image.height());
     for (int row = top; row < bottom; ++row) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
         std::fill(line + left, line + right, foreground_);
     }
     // The square can reach into the next logical pixel.
@@ -175,17 +214,19 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     const QPointF c = Map(centre);
     const double r = radius * pixelsPerTwip_;
     const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    QPainter painter(&image_);
+    QPainter painter(&Drawable());
+    blank_ = false;
     if (!painter.isActive())
         return {false, {}};
     // Aliased, like every other line: crisp at any ratio.
-    painter.setPen(PlainPen(Drawn(colour), image_.devicePixelRatio()));
+    painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawEllipse(box);
     return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
 }
 
 Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font) {
-    QPainter painter(&image_);
+    QPainter painter(&Drawable());
+    blank_ = false;
     if (!painter.isActive())
         return {false, {}};
     // Without antialiasing the text is all foreground, so a new theme recolours it whole.

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <vector>
 
 class QPainter;
@@ -35,8 +36,15 @@ class Canvas {
 
     // Grows the image to cover `size` (device-independent pixels), keeping
     // what is drawn; it never shrinks, so a narrowed window loses nothing.
+    // Until something is drawn there is no image, only its size: a window
+    // resized while it starts would otherwise make, fill and copy a full
+    // image at every step (megabytes at a ratio of 2).
     void Cover(QSize size, qreal devicePixelRatio);
-    const QImage& image() const { return image_; }
+    qreal devicePixelRatio() const { return ratio_; }
+    const QImage& image() const; // made, blank, when first asked for
+    // Paints `region` of the drawing (device-independent pixels) at the
+    // painter's origin, the background where nothing is drawn yet.
+    void PaintOn(QPainter& painter, const QRegion& region) const;
 
     // A new theme: what was drawn in the old background and foreground takes the
     // new ones; the other colours (the frame, Primer's circle) stay, as far as
@@ -61,13 +69,16 @@ class Canvas {
     // A line's colour on the current background, remembered for a new theme.
     QColor Drawn(QColor colour);
     QRect Bounds() const { return QRect(QPoint(0, 0), size_); }
+    QImage& Drawable() { return const_cast<QImage&>(image()); }
 
     double pixelsPerTwip_;
     QRgb background_;
     QRgb foreground_;
     std::vector<QRgb> lineColours_; // as asked for, before Legible
-    QImage image_;
-    QSize size_;            // of the image, in device-independent pixels
+    mutable QImage image_;          // null until drawn on or asked for
+    QSize size_;                    // of the drawing, in device-independent pixels
+    qreal ratio_;
+    bool blank_ = true;     // all background: nothing to keep when it grows
     QPointF printPosition_; // device-independent pixels
 };
 

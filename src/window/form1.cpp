@@ -170,12 +170,10 @@ void Form1::DoShowMessage(std::string_view prompt) {
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
-    if (canvas_.image().devicePixelRatio() != devicePixelRatioF())
+    if (canvas_.devicePixelRatio() != devicePixelRatioF())
         canvas_.Cover(size(), devicePixelRatioF());
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPointF(0, 0), canvas_.image());
+    canvas_.PaintOn(painter, event->region());
 }
 
 void Form1::moveEvent(QMoveEvent* event) {

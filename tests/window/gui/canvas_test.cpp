@@ -62,6 +62,17 @@ TEST(CanvasTest, GrowingKeepsWhatIsDrawnAndShrinkingLosesNothing) {
     EXPECT_EQ(canvas.image().pixel(10, 10), qRgb(0, 0, 0));
 }
 
+// A window that is resized while it starts, before anything is drawn, ends
+// with an image of its final size alone (not the widest and tallest it was).
+TEST(CanvasTest, ResizedBeforeAnythingIsDrawnTheImageIsTheLastSize) {
+    Canvas canvas(kDpi, 2.0, kWhite, kBlack);
+    canvas.Cover(QSize(495, 618), 2.0);
+    canvas.Cover(QSize(467, 667), 2.0);
+    ASSERT_TRUE(canvas.Line(QPointF(0, 300), QPointF(600, 300), QColor(128, 0, 0)).ok);
+    EXPECT_EQ(canvas.image().size(), QSize(934, 1334));
+    EXPECT_EQ(canvas.image().pixel(10, 40), kFrameRed);
+}
+
 TEST(CanvasTest, ClearRemovesEverything) {
     Canvas canvas(kDpi, 1.0, kWhite, kBlack);
     canvas.Cover(QSize(20, 20), 1.0);
