@@ -46,7 +46,7 @@ template <typename T> T Median(std::vector<T> values) {
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fputs("usage: startup_bench PROBE [PAIRS [widgets|label]]\n", stderr);
+        std::fputs("usage: startup_bench PROBE [PAIRS [widgets|image|label]]\n", stderr);
         return 2;
     }
     const int pairs = argc > 2 ? std::atoi(argv[2]) : 30;

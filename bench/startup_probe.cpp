@@ -1,10 +1,10 @@
 // Starts a window and quits as soon as it has been painted: `form` is the
-// program as main starts it (its application object, icon and translations,
-// its window with the frame drawn); `widgets` the same 25 controls, texts and
-// places in a plain window on a plain QApplication, with none of the
-// program's logic, the budget's floor; `label` the floor of any Qt window with
-// text, a QWidget showing one QLabel. All live in this one binary, built and
-// linked the same way, so that only the window differs.
+// program as main starts it (its application object and translations, its
+// window with the frame drawn; the window's icon follows the first frame); `widgets` the same 25
+// controls, texts and places in a plain window on a plain QApplication, with none of the program's
+// logic, the budget's floor; `image` those controls over an image the size of the window, made and
+// filled; `label` the floor of any Qt window with text, a QWidget showing one QLabel. All live in
+// this one binary, built and linked the same way, so that only the window differs.
 #include "window/application.h"
 #include "window/control_table.h"
 #include "window/form1.h"
@@ -42,9 +42,27 @@ class QuitAfterPaint : public QObject {
     std::function<bool()> ready_;
 };
 
-// The program's controls at their places, with their texts, and nothing else.
-std::unique_ptr<QWidget> PlainControls() {
-    auto window = std::make_unique<QWidget>();
+// A plain window that, when first painted, makes an image of its own size at
+// the screen's ratio and fills it: what keeping a drawing in an image costs
+// before anything is drawn in it, with none of the program's logic.
+class WithImage : public QWidget {
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (image_.isNull()) {
+            image_ = QImage(size() * devicePixelRatioF(), QImage::Format_RGB32);
+            image_.fill(palette().window().color());
+        }
+        QWidget::paintEvent(event);
+    }
+
+  private:
+    QImage image_;
+};
+
+// The program's controls at their places, with their texts, and nothing else;
+// over an image as large as the window with `withImage`.
+std::unique_ptr<QWidget> PlainControls(bool withImage) {
+    auto window = withImage ? std::make_unique<WithImage>() : std::make_unique<QWidget>();
     window->setWindowTitle(QString::fromUtf8(hc::kFormCaption.data()));
     const double pixelsPerTwip = window->logicalDpiX() / 1440.0;
     QFont captions = window->font();
@@ -70,8 +88,10 @@ std::unique_ptr<QWidget> PlainControls() {
                              qRound(entry.width * pixelsPerTwip),
                              qRound(entry.height * pixelsPerTwip));
     }
-    window->resize(qRound(hc::kDesignedClientWidth * pixelsPerTwip),
-                   qRound(hc::kDesignedClientHeight * pixelsPerTwip));
+    // As large as the program's window once it is activated (7000 × 10000
+    // twips, all of it client area with no window manager), so that both pay
+    // for the same backing store.
+    window->resize(qRound(7000 * pixelsPerTwip), qRound(10000 * pixelsPerTwip));
     return window;
 }
 
@@ -80,9 +100,10 @@ std::unique_ptr<QWidget> PlainControls() {
 int main(int argc, char* argv[]) {
     const bool form = argc == 2 && std::strcmp(argv[1], "form") == 0;
     const bool widgets = argc == 2 && std::strcmp(argv[1], "widgets") == 0;
+    const bool image = argc == 2 && std::strcmp(argv[1], "image") == 0;
     const bool label = argc == 2 && std::strcmp(argv[1], "label") == 0;
-    if (!form && !widgets && !label) {
-        std::fputs("usage: startup_probe form|widgets|label\n", stderr);
+    if (!form && !widgets && !image && !label) {
+        std::fputs("usage: startup_probe form|widgets|image|label\n", stderr);
         return 2;
     }
     std::unique_ptr<QApplication> app;
@@ -92,8 +113,8 @@ int main(int argc, char* argv[]) {
         app = std::make_unique<QApplication>(argc, argv);
     std::unique_ptr<QWidget> window;
     std::unique_ptr<QuitAfterPaint> quit;
-    if (widgets) {
-        window = PlainControls();
+    if (widgets || image) {
+        window = PlainControls(image);
         quit = std::make_unique<QuitAfterPaint>(*window, [] { return true; });
     } else if (form) {
         auto* main = new hc::Form1;

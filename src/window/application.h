@@ -6,7 +6,8 @@
 
 namespace hc {
 
-// The program's application object, named, with its icon and Qt's own texts in
+// The program's application object, named, with its icon (given to the window
+// after its first frame) and Qt's own texts in
 // the user's language. Where no display can be opened it says so in one line,
 // naming the display, and ends the program with status 1 (Qt alone would abort
 // with a page about platform plugins).

@@ -85,14 +85,35 @@ const QImage& Canvas::image() const {
 }
 
 void Canvas::PaintOn(QPainter& painter, const QRegion& region) const {
+    const QRegion copied = region & drawn_;
     painter.save();
-    painter.setClipRegion(region);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (image_.isNull())
-        painter.fillRect(Bounds(), QColor::fromRgb(background_));
-    else
+    // Rectangle by rectangle: clipped to the region's holes, the painter would
+    // build a mask of every scan line of the window first.
+    const QColor background = QColor::fromRgb(background_);
+    for (const QRect& plain : region - copied)
+        painter.fillRect(plain, background);
+    for (const QRect& drawn : copied) {
+        painter.setClipRect(drawn);
         painter.drawImage(QPointF(0, 0), image_);
+    }
     painter.restore();
+}
+
+Canvas::Result Canvas::Marked(Result result) {
+    // A plot's hundreds of dots would make a region of hundreds of rectangles,
+    // each added at a cost that grows with them: past a few dozen, their
+    // bounds serve.
+    constexpr int kMostRectangles = 64;
+    // A long press sets millions of dots inside those bounds: one test each.
+    if (drawnIsBounds_ && drawn_.boundingRect().contains(result.changed))
+        return result;
+    drawn_ += result.changed;
+    if (drawn_.rectCount() > kMostRectangles) {
+        drawn_ = drawn_.boundingRect();
+        drawnIsBounds_ = true;
+    }
+    return result;
 }
 
 void Canvas::Cover(QSize size, qreal devicePixelRatio) {
@@ -179,7 +200,8 @@ Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
         return {false, {}};
     painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawLine(a, b);
-    return {true, QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
+    return Marked(
+        {true, QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()});
 }
 
 Canvas::Result Canvas::Point(QPointF at) {
@@ -206,8 +228,12 @@ Canvas::Result Canvas::Point(QPointF at) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
         std::fill(line + left, line + right, foreground_);
     }
-    // The square can reach into the next logical pixel.
-    return {true, QRect(static_cast<int>(x), static_cast<int>(y), 2, 2) & Bounds()};
+    // The logical pixels the square touches: at fractional ratios it can
+    // start in the one before its position's and reach into the next.
+    const QRect touched =
+        QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio)
+            .toAlignedRect();
+    return Marked({true, touched & Bounds()});
 }
 
 Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
@@ -221,7 +247,7 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     // Aliased, like every other line: crisp at any ratio.
     painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawEllipse(box);
-    return {true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()};
+    return Marked({true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()});
 }
 
 Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font) {
@@ -237,9 +263,12 @@ Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font) {
     const QFontMetricsF metrics(font);
     const QPointF baseline = printPosition_ + QPointF(0, metrics.ascent());
     painter.drawText(baseline, text);
-    const QRectF area(printPosition_, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+    // The glyphs' ink too, which can reach beyond their advance (an italic f).
+    const QRectF area =
+        QRectF(printPosition_, QSizeF(metrics.horizontalAdvance(text), metrics.height()))
+            .united(metrics.boundingRect(text).translated(baseline));
     printPosition_.ry() += metrics.lineSpacing();
-    return {true, area.toAlignedRect()};
+    return Marked({true, area.toAlignedRect().adjusted(-1, -1, 1, 1) & Bounds()});
 }
 
 } // namespace hc

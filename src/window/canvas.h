@@ -43,7 +43,9 @@ class Canvas {
     qreal devicePixelRatio() const { return ratio_; }
     const QImage& image() const; // made, blank, when first asked for
     // Paints `region` of the drawing (device-independent pixels) at the
-    // painter's origin, the background where nothing is drawn yet.
+    // painter's origin: copied from the image where something is drawn, filled
+    // with the background elsewhere, so that showing a window with a few lines
+    // on it does not copy megabytes of background.
     void PaintOn(QPainter& painter, const QRegion& region) const;
 
     // A new theme: what was drawn in the old background and foreground takes the
@@ -70,6 +72,7 @@ class Canvas {
     QColor Drawn(QColor colour);
     QRect Bounds() const { return QRect(QPoint(0, 0), size_); }
     QImage& Drawable() { return const_cast<QImage&>(image()); }
+    Result Marked(Result result);
 
     double pixelsPerTwip_;
     QRgb background_;
@@ -78,7 +81,9 @@ class Canvas {
     mutable QImage image_;          // null until drawn on or asked for
     QSize size_;                    // of the drawing, in device-independent pixels
     qreal ratio_;
-    bool blank_ = true;     // all background: nothing to keep when it grows
+    bool blank_ = true; // all background: nothing to keep when it grows
+    QRegion drawn_;     // covers every pixel not in the background
+    bool drawnIsBounds_ = false;
     QPointF printPosition_; // device-independent pixels
 };
 

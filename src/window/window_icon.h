@@ -13,4 +13,10 @@ namespace hc {
 // which the desktop file names.
 QIcon WindowIcon();
 
+// Gives the windows their icon once the first of them has painted its first
+// frame and everything queued for that frame has run: reading the icon and
+// handing it over then delays nothing the user is waiting to see, and it is
+// handed over once rather than again when each window is made.
+void GiveWindowIconAfterFirstFrame();
+
 } // namespace hc

@@ -5,6 +5,8 @@
 #include "window/canvas.h"
 #include "window/catenary_command.h"
 
+#include <QGuiApplication>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>
@@ -116,8 +118,46 @@ TEST_P(FractionalRatioTest, DotsAreAllTheSameSquareAndLinesOneWidth) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, FractionalRatioTest, testing::Values(1.25, 1.5, 1.75, 2.0, 2.25),
-                         [](const auto& info) {
+// The window paints from the image only where something is drawn, and the
+// background elsewhere: what it shows must be the image, pixel for pixel,
+// whatever was drawn (text whose ink reaches past its advance among it).
+TEST_P(FractionalRatioTest, PaintingShowsTheImageExactly) {
+    const double ratio = GetParam();
+    Canvas canvas(kDpi, ratio, kWhite, kBlack);
+    canvas.Cover(QSize(120, 90), ratio);
+    // Apart, so that the drawn region keeps each: its bounds would hide a
+    // part left out.
+    canvas.Line(QPointF(900, 600), QPointF(1500, 600), QColor(128, 0, 0));
+    canvas.Line(QPointF(1650, 300), QPointF(1650, 1200), QColor(128, 0, 0));
+    canvas.Line(QPointF(900, 750), QPointF(1400, 1300), QColor(0, 0, 255));
+    for (int i = 0; i < 8; ++i)
+        canvas.Point(QPointF(100 + 97.3 * i, 1300 - 23.1 * i));
+    canvas.Circle(QPointF(1200, 300), 150, QColor(0, 128, 0));
+    QFont italic = QGuiApplication::font();
+    italic.setPixelSize(18);
+    italic.setItalic(true);
+    canvas.PrintLine(QStringLiteral("fjf ƒ"), italic);
+
+    QImage shown(canvas.image().size(), QImage::Format_RGB32);
+    shown.setDevicePixelRatio(ratio);
+    shown.fill(Qt::magenta);
+    {
+        QPainter painter(&shown);
+        canvas.PaintOn(painter, QRegion(0, 0, 120, 90));
+    }
+    EXPECT_EQ(CountPixels(shown, qRgb(255, 0, 255)), 0);
+    EXPECT_EQ(shown, canvas.image());
+    // Cleared, and painted again: the background alone.
+    canvas.Clear();
+    {
+        QPainter painter(&shown);
+        canvas.PaintOn(painter, QRegion(0, 0, 120, 90));
+    }
+    EXPECT_EQ(CountPixels(shown, kWhite), shown.width() * shown.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, FractionalRatioTest,
+                         testing::Values(1.0, 1.25, 1.5, 1.75, 2.0, 2.25), [](const auto& info) {
                              return "Ratio" + std::to_string(qRound(info.param * 100));
                          });
 
