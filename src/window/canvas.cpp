@@ -104,20 +104,17 @@ Canvas::Result Canvas::Marked(Result result) {
     // A plot's hundreds of dots would make a region of hundreds of rectangles,
     // each added at a cost that grows with them: past a few dozen, their
     // bounds serve.
+    // (A long press's millions of dots inside those bounds cost QRegion one
+    // test each.)
     constexpr int kMostRectangles = 64;
-    // A long press sets millions of dots inside those bounds: one test each.
-    if (drawnIsBounds_ && drawn_.boundingRect().contains(result.changed))
-        return result;
     drawn_ += result.changed;
-    if (drawn_.rectCount() > kMostRectangles) {
+    if (drawn_.rectCount() > kMostRectangles)
         drawn_ = drawn_.boundingRect();
-        drawnIsBounds_ = true;
-    }
     return result;
 }
 
 void Canvas::Cover(QSize size, qreal devicePixelRatio) {
-    if (blank_) {
+    if (drawn_.isEmpty()) {
         // Nothing to keep: the image is made at its size when first drawn on.
         if (size != size_ || devicePixelRatio != ratio_)
             image_ = QImage();
@@ -147,7 +144,7 @@ Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
     foreground |= 0xFF000000U;
     if (background == background_ && foreground == foreground_)
         return {};
-    if (blank_) {
+    if (drawn_.isEmpty()) {
         background_ = background;
         foreground_ = foreground;
         image_ = QImage(); // made again, in the new background, when needed
@@ -186,7 +183,7 @@ Canvas::Result Canvas::Clear() {
     // The image is kept: the frame is drawn again at once.
     if (!image_.isNull())
         image_.fill(background_);
-    blank_ = true;
+    drawn_ = QRegion();
     printPosition_ = {};
     return {true, Bounds()};
 }
@@ -195,7 +192,6 @@ Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
     const QPointF a = Map(from);
     const QPointF b = Map(to);
     QPainter painter(&Drawable());
-    blank_ = false;
     if (!painter.isActive())
         return {false, {}};
     painter.setPen(PlainPen(Drawn(colour), ratio_));
@@ -217,7 +213,6 @@ Canvas::Result Canvas::Point(QPointF at) {
     // It starts at the device pixel under its exact position: the scaled corner
     // of its logical pixel would never reach one device column in five at 1.25.
     QImage& image = Drawable();
-    blank_ = false;
     const qreal ratio = ratio_;
     const int side = std::max(1, qRound(ratio));
     const int left = static_cast<int>(x * ratio); // non-negative: truncation floors
@@ -241,7 +236,6 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
     const double r = radius * pixelsPerTwip_;
     const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
     QPainter painter(&Drawable());
-    blank_ = false;
     if (!painter.isActive())
         return {false, {}};
     // Aliased, like every other line: crisp at any ratio.
@@ -252,7 +246,6 @@ Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
 
 Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font) {
     QPainter painter(&Drawable());
-    blank_ = false;
     if (!painter.isActive())
         return {false, {}};
     // Without antialiasing the text is all foreground, so a new theme recolours it whole.

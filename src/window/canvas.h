@@ -81,9 +81,9 @@ class Canvas {
     mutable QImage image_;          // null until drawn on or asked for
     QSize size_;                    // of the drawing, in device-independent pixels
     qreal ratio_;
-    bool blank_ = true; // all background: nothing to keep when it grows
-    QRegion drawn_;     // covers every pixel not in the background
-    bool drawnIsBounds_ = false;
+    // Covers every pixel not in the background; empty, there is nothing to
+    // keep when the image grows.
+    QRegion drawn_;
     QPointF printPosition_; // device-independent pixels
 };
 

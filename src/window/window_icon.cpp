@@ -50,11 +50,6 @@ class DrawnSizesEngine : public QIconEngine {
         return sizes;
     }
 
-    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
-        const int side = std::min(size.width(), size.height());
-        return QSize(side, side);
-    }
-
     QIconEngine* clone() const override { return new DrawnSizesEngine(*this); }
     QString key() const override { return QStringLiteral("DrawnSizesEngine"); }
 
