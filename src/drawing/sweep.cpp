@@ -9,6 +9,7 @@ namespace hc {
 
 void Sweep(Sheet& sheet, DrawingSurface& surface, const Curve& f, float start, float end,
            float step) {
+    sheet.XHolds = Abscissa::Plotted;
     SteppedLoop(sheet.X, start, end, step, [&] {
         const double surfaceY = Checked(sheet.PlotH - fp::Value(f(sheet.X)) * sheet.K, Step::Sweep);
         // An ordinate beyond binary32 is caught by the check after the x sum.

@@ -35,9 +35,9 @@ void ClearFaults() noexcept {
     pendingFaults = 0;
 }
 
-void FaultCheck(Step step) {
+void FaultCheck(Step step, std::optional<Abscissa> abscissa) {
     if (pendingFaults != 0)
-        throw RunError(ErrorKind::ArithmeticFault, step);
+        throw RunError(ErrorKind::ArithmeticFault, step, abscissa);
 }
 
 namespace fp {
@@ -48,6 +48,10 @@ double Add(double a, double b) noexcept {
 
 double Sub(double a, double b) noexcept {
     return Classify(a - b);
+}
+
+double Neg(double a) noexcept {
+    return Classify(-a);
 }
 
 double Mul(double a, double b) noexcept {

@@ -2,6 +2,8 @@
 
 #include "model/run_error.h"
 
+#include <optional>
+
 // The floating-point status of the program: sticky invalid-operation,
 // division-by-zero and overflow flags, set by the checked operations below
 // and examined by FaultCheck.
@@ -22,9 +24,10 @@ enum FaultFlag : unsigned {
 unsigned PendingFaults() noexcept;
 void ClearFaults() noexcept;
 
-// Raises RunError(ArithmeticFault, step) if any flag is pending. The flags
-// stay set: only a window, drawing or text-box operation clears them.
-void FaultCheck(Step step);
+// Raises RunError(ArithmeticFault, step) if any flag is pending, naming the
+// abscissa where the step evaluates the catenary at one. The flags stay set:
+// only a window, drawing or text-box operation clears them.
+void FaultCheck(Step step, std::optional<Abscissa> abscissa = std::nullopt);
 
 // Arithmetic that records its IEEE exceptions in the status, and counts any
 // non-finite result as one: no result computed from a NaN or an infinity
@@ -32,6 +35,7 @@ void FaultCheck(Step step);
 namespace fp {
 double Add(double a, double b) noexcept;
 double Sub(double a, double b) noexcept;
+double Neg(double a) noexcept; // exact, but an infinity or a NaN counts as ever
 double Mul(double a, double b) noexcept;
 double Div(double a, double b) noexcept;
 // Rounds to the nearest binary32; a finite value beyond its range becomes an
@@ -45,6 +49,7 @@ struct Value {
         : v(value) {}
     friend Value operator+(Value a, Value b) noexcept { return Add(a.v, b.v); }
     friend Value operator-(Value a, Value b) noexcept { return Sub(a.v, b.v); }
+    friend Value operator-(Value a) noexcept { return Neg(a.v); }
     friend Value operator*(Value a, Value b) noexcept { return Mul(a.v, b.v); }
     friend Value operator/(Value a, Value b) noexcept { return Div(a.v, b.v); }
     double v;
@@ -52,8 +57,8 @@ struct Value {
 } // namespace fp
 
 // A formula's value once FaultCheck(step) has passed after it.
-inline double Checked(fp::Value value, Step step) {
-    FaultCheck(step);
+inline double Checked(fp::Value value, Step step, std::optional<Abscissa> abscissa = std::nullopt) {
+    FaultCheck(step, abscissa);
     return value.v;
 }
 

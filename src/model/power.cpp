@@ -156,12 +156,12 @@ double CorrectlyRoundedPower(double base, double exponent) {
 
 } // namespace
 
-double PowerOf(double base, double exponent, Step step) {
+double PowerOf(double base, double exponent, Step step, std::optional<Abscissa> abscissa) {
     if (base < 0 && std::trunc(exponent) != exponent)
-        throw RunError(ErrorKind::InvalidArgument, step);
+        throw RunError(ErrorKind::InvalidArgument, step, abscissa);
     const double result = CorrectlyRoundedPower(base, exponent);
     if (std::isinf(result) && std::isfinite(base) && std::isfinite(exponent))
-        throw RunError(ErrorKind::Overflow, step);
+        throw RunError(ErrorKind::Overflow, step, abscissa);
     return result;
 }
 

@@ -20,15 +20,15 @@ double Square(float x) {
     return PowerOf(x, 2);
 }
 
-double ChainY(const Sheet& sheet, float x, Step powerStep) {
+double ChainY(const Sheet& sheet, float x, Abscissa at) {
     // The first check also catches an overflow left pending by the store into X
-    // that preceded the call.
-    const fp::Value negated = Checked(-static_cast<double>(x), Step::ChainY);
-    const double down = Checked(negated / sheet.C, Step::ChainY);
-    const fp::Value p = PowerOf(sheet.E, down, powerStep);
-    const double up = Checked(fp::Value(x) / sheet.C, Step::ChainY);
-    const fp::Value q = PowerOf(sheet.E, up, powerStep);
-    return Checked((q + p) * (fp::Value(sheet.C) / 2), Step::ChainY);
+    // that preceded the call, and an X left beyond binary32 by an earlier one.
+    const fp::Value negated = Checked(-fp::Value(x), Step::ChainYAbscissa, at);
+    const double down = Checked(negated / sheet.C, Step::ChainYRatio, at);
+    const fp::Value p = PowerOf(sheet.E, down, Step::ChainYPower, at);
+    const double up = Checked(fp::Value(x) / sheet.C, Step::ChainYRatio, at);
+    const fp::Value q = PowerOf(sheet.E, up, Step::ChainYPower, at);
+    return Checked((q + p) * (fp::Value(sheet.C) / 2), Step::ChainY, at);
 }
 
 double ArcLength(const Sheet& sheet, double y) {

@@ -23,6 +23,10 @@ struct Sheet {
     double YB = 0;
     double WA = 0; // arc length from the vertex to A (after an adjust step: to X)
     double WB = 0;
+    // Whose abscissa X holds: a plotted one, or a support's where a catenary
+    // press stopped before its sweep. «Считать» evaluates there, and a
+    // failure must name the box the number came from.
+    Abscissa XHolds = Abscissa::Plotted;
 };
 
 inline constexpr double kE = 2.7182818284;
@@ -33,10 +37,9 @@ void ResetSheet(Sheet& sheet);
 
 double Cube(float x);
 double Square(float x);
-// The catenary (C/2)(E^(x/C) + E^(-x/C)) for the sheet's C and E. A power
-// that fails raises its error at powerStep, which names the abscissa for the
-// report: a support's, or by default the X being swept.
-double ChainY(const Sheet& sheet, float x, Step powerStep = Step::ChainYPower);
+// The catenary (C/2)(E^(x/C) + E^(-x/C)) for the sheet's C and E. Its errors
+// name `at`, where x came from.
+double ChainY(const Sheet& sheet, float x, Abscissa at = Abscissa::Plotted);
 // Arc length from the vertex to the point of ordinate y: sqrt(y^2 - C^2).
 double ArcLength(const Sheet& sheet, double y);
 // number^4 through a 32-bit square; RunError(Overflow) past |number| = 215.

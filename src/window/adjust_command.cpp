@@ -15,7 +15,7 @@ void AdjustCommand(Sheet& sheet, DrawingSurface& surface) {
     sheet.C = fp::Mul(sheet.C, kGrowth);
     FaultCheck(Step::RaiseC);
     // X is wherever the last sweep or evaluation left it.
-    sheet.YA = ChainY(sheet, sheet.X);
+    sheet.YA = ChainY(sheet, sheet.X, sheet.XHolds);
     surface.SetNumber(TextBox::Text9, sheet.YA);
     sheet.WA = ArcLength(sheet, sheet.YA);
     surface.SetNumber(TextBox::Text1, sheet.C);

@@ -2,6 +2,7 @@
 
 #include "window/window_icon.h"
 
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -125,11 +126,19 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
                           message.text);
     held.clear();
 
+    // With no font that has Cyrillic letters, every caption and message is
+    // drawn as empty boxes; the program still works, but says why.
+    if (QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty())
+        std::fputs("hanging-chain: no font with Cyrillic letters was found, so the captions and "
+                   "messages show as empty boxes; install one, such as DejaVu Sans (Debian's "
+                   "fonts-dejavu-core)\n",
+                   stderr);
+
     QApplication::setApplicationName(QStringLiteral("hanging-chain"));
     // The desktop file names the installed icons that menus, docks and
     // Wayland's task bars show; the window carries its own for the rest.
     QGuiApplication::setDesktopFileName(QStringLiteral("hanging-chain"));
-    GiveWindowIconAfterFirstFrame();
+    QApplication::setWindowIcon(WindowIcon());
 
     // Qt's own texts (the OK of message boxes, the text boxes' menus) in the
     // user's language: from the system's Qt, or built into the program where

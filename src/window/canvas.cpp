@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace hc {
 
@@ -75,13 +76,21 @@ Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QRgb background, QRgb 
     , foreground_(foreground | 0xFF000000U)
     , ratio_(devicePixelRatio) {}
 
-const QImage& Canvas::image() const {
+void Canvas::MakeImage() const {
     if (image_.isNull()) {
         image_ = QImage(size_ * ratio_, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio_);
         image_.fill(background_);
     }
+}
+
+const QImage& Canvas::image() const {
+    MakeImage();
     return image_;
+}
+
+QRect Canvas::TakeUnshown() {
+    return std::exchange(unshown_, QRect());
 }
 
 void Canvas::PaintOn(QPainter& painter, const QRegion& region) const {
@@ -100,17 +109,18 @@ void Canvas::PaintOn(QPainter& painter, const QRegion& region) const {
     painter.restore();
 }
 
-Canvas::Result Canvas::Marked(Result result) {
+bool Canvas::Marked(QRect changed) {
     // A plot's hundreds of dots would make a region of hundreds of rectangles,
     // each added at a cost that grows with them: past a few dozen, their
     // bounds serve.
     // (A long press's millions of dots inside those bounds cost QRegion one
     // test each.)
     constexpr int kMostRectangles = 64;
-    drawn_ += result.changed;
+    drawn_ += changed;
     if (drawn_.rectCount() > kMostRectangles)
         drawn_ = drawn_.boundingRect();
-    return result;
+    unshown_ |= changed;
+    return true;
 }
 
 void Canvas::Cover(QSize size, qreal devicePixelRatio) {
@@ -139,16 +149,17 @@ void Canvas::Cover(QSize size, qreal devicePixelRatio) {
     ratio_ = devicePixelRatio;
 }
 
-Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
+void Canvas::SetColours(QRgb background, QRgb foreground) {
     background |= 0xFF000000U;
     foreground |= 0xFF000000U;
     if (background == background_ && foreground == foreground_)
-        return {};
+        return;
+    unshown_ = Bounds();
     if (drawn_.isEmpty()) {
         background_ = background;
         foreground_ = foreground;
         image_ = QImage(); // made again, in the new background, when needed
-        return {true, Bounds()};
+        return;
     }
     // Each line colour as it was drawn, and as it is to be on the new background.
     std::vector<std::pair<QRgb, QRgb>> shades;
@@ -176,36 +187,35 @@ Canvas::Result Canvas::SetColours(QRgb background, QRgb foreground) {
     }
     background_ = background;
     foreground_ = foreground;
-    return {true, Bounds()};
 }
 
-Canvas::Result Canvas::Clear() {
+bool Canvas::Clear() {
     // The image is kept: the frame is drawn again at once.
     if (!image_.isNull())
         image_.fill(background_);
     drawn_ = QRegion();
     printPosition_ = {};
-    return {true, Bounds()};
+    unshown_ = Bounds();
+    return true;
 }
 
-Canvas::Result Canvas::Line(QPointF from, QPointF to, QColor colour) {
+bool Canvas::Line(QPointF from, QPointF to, QColor colour) {
     const QPointF a = Map(from);
     const QPointF b = Map(to);
     QPainter painter(&Drawable());
     if (!painter.isActive())
-        return {false, {}};
+        return false;
     painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawLine(a, b);
-    return Marked(
-        {true, QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()});
+    return Marked(QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds());
 }
 
-Canvas::Result Canvas::Point(QPointF at) {
+bool Canvas::Point(QPointF at) {
     const double x = at.x() * pixelsPerTwip_;
     const double y = at.y() * pixelsPerTwip_;
     // Written so that NaN falls outside too.
     if (!(x >= 0 && x < size_.width() && y >= 0 && y < size_.height()))
-        return {};
+        return true;
     // Plots set hundreds of dots per press: write the pixels straight into the
     // image rather than paying for a QPainter per dot.
     // Every dot the same square of device pixels, also at fractional ratios,
@@ -228,26 +238,26 @@ Canvas::Result Canvas::Point(QPointF at) {
     const QRect touched =
         QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio)
             .toAlignedRect();
-    return Marked({true, touched & Bounds()});
+    return Marked(touched & Bounds());
 }
 
-Canvas::Result Canvas::Circle(QPointF centre, double radius, QColor colour) {
+bool Canvas::Circle(QPointF centre, double radius, QColor colour) {
     const QPointF c = Map(centre);
     const double r = radius * pixelsPerTwip_;
     const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
     QPainter painter(&Drawable());
     if (!painter.isActive())
-        return {false, {}};
+        return false;
     // Aliased, like every other line: crisp at any ratio.
     painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawEllipse(box);
-    return Marked({true, box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds()});
+    return Marked(box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds());
 }
 
-Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font) {
+bool Canvas::PrintLine(const QString& text, const QFont& font) {
     QPainter painter(&Drawable());
     if (!painter.isActive())
-        return {false, {}};
+        return false;
     // Without antialiasing the text is all foreground, so a new theme recolours it whole.
     QFont aliased = font;
     aliased.setStyleStrategy(QFont::NoAntialias);
@@ -261,7 +271,7 @@ Canvas::Result Canvas::PrintLine(const QString& text, const QFont& font) {
         QRectF(printPosition_, QSizeF(metrics.horizontalAdvance(text), metrics.height()))
             .united(metrics.boundingRect(text).translated(baseline));
     printPosition_.ry() += metrics.lineSpacing();
-    return Marked({true, area.toAlignedRect().adjusted(-1, -1, 1, 1) & Bounds()});
+    return Marked(area.toAlignedRect().adjusted(-1, -1, 1, 1) & Bounds());
 }
 
 } // namespace hc

@@ -17,15 +17,11 @@ namespace hc {
 // screens. Coordinates come in twips and are mapped to device-independent
 // pixels with the screen's logical DPI.
 //
-// Each drawing call reports whether it could draw and which part of the widget
-// it changed; something wholly outside the image changes nothing and is no failure.
+// Each drawing call reports whether it could draw; something wholly outside
+// the image changes nothing and is no failure. What the calls changed waits
+// to be shown (TakeUnshown).
 class Canvas {
   public:
-    struct Result {
-        bool ok = true;
-        QRect changed; // in device-independent pixels
-    };
-
     // The image is opaque, `background` where nothing is drawn, so that painting
     // the window is a plain copy rather than a blend. Dots and printed text come
     // in `foreground`.
@@ -51,28 +47,36 @@ class Canvas {
     // A new theme: what was drawn in the old background and foreground takes the
     // new ones; the other colours (the frame, Primer's circle) stay, as far as
     // the new background lets them be seen (Legible).
-    Result SetColours(QRgb background, QRgb foreground);
+    void SetColours(QRgb background, QRgb foreground);
 
     // The colour as drawn on this background: itself where it stands out at
     // least 3 : 1 (the contrast accessibility guidance asks of graphics),
     // otherwise the nearest lighter or darker shade of it that does.
     static QRgb Legible(QRgb colour, QRgb background);
 
-    Result Clear();
-    Result Line(QPointF from, QPointF to, QColor colour); // twips
-    Result Point(QPointF at);                             // twips, in the foreground
-    Result Circle(QPointF centre, double radius, QColor colour);
+    bool Clear();
+    bool Line(QPointF from, QPointF to, QColor colour); // twips
+    bool Point(QPointF at);                             // twips, in the foreground
+    bool Circle(QPointF centre, double radius, QColor colour);
     // Writes a line of text in the foreground at the print position, then moves
     // it to the next line.
-    Result PrintLine(const QString& text, const QFont& font);
+    bool PrintLine(const QString& text, const QFont& font);
+
+    // The part of the window (device-independent pixels) drawn on since it
+    // was last taken, to be painted; it starts again empty.
+    QRect TakeUnshown();
 
   private:
     QPointF Map(QPointF twips) const { return twips * pixelsPerTwip_; }
     // A line's colour on the current background, remembered for a new theme.
     QColor Drawn(QColor colour);
     QRect Bounds() const { return QRect(QPoint(0, 0), size_); }
-    QImage& Drawable() { return const_cast<QImage&>(image()); }
-    Result Marked(Result result);
+    void MakeImage() const;
+    QImage& Drawable() {
+        MakeImage();
+        return image_;
+    }
+    bool Marked(QRect changed);
 
     double pixelsPerTwip_;
     QRgb background_;
@@ -84,6 +88,7 @@ class Canvas {
     // Covers every pixel not in the background; empty, there is nothing to
     // keep when the image grows.
     QRegion drawn_;
+    QRect unshown_;
     QPointF printPosition_; // device-independent pixels
 };
 

@@ -24,11 +24,13 @@ void CatenaryCommand(Sheet& sheet, DrawingSurface& surface) {
     surface.PSet(0, 0);
 
     sheet.X = fp::ToSingle(sheet.XA);
-    sheet.YA = ChainY(sheet, sheet.X, Step::ChainYPowerAtXA);
+    sheet.XHolds = Abscissa::LeftAtXA;
+    sheet.YA = ChainY(sheet, sheet.X, Abscissa::XA);
     surface.SetNumber(TextBox::Text8, sheet.YA);
 
     sheet.X = fp::ToSingle(sheet.XB);
-    sheet.YB = ChainY(sheet, sheet.X, Step::ChainYPowerAtXB);
+    sheet.XHolds = Abscissa::LeftAtXB;
+    sheet.YB = ChainY(sheet, sheet.X, Abscissa::XB);
 
     sheet.WA = ArcLength(sheet, sheet.YA);
     surface.SetNumber(TextBox::Text5, sheet.WA);

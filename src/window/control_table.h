@@ -4,6 +4,7 @@
 #include "model/text_box.h"
 #include "window/adjust_command.h"
 #include "window/catenary_command.h"
+#include "window/run_command.h"
 #include "window/window_handlers.h"
 
 #include <array>
@@ -17,16 +18,16 @@ inline constexpr std::string_view kFormCaption = "Морвина";
 inline constexpr int kDesignedClientWidth = 7425;
 inline constexpr int kDesignedClientHeight = 9270;
 
-// What a click or the window's activation runs.
-using Handler = void (*)(Sheet&, DrawingSurface&);
-
 // A text box: which one, and its caption as a screen reader and an error
 // report say it (spaces collapsed, the Latin look-alike in "лeвой" made Cyrillic).
 struct BoxControl {
     TextBox box;
     std::string_view caption;
 };
-struct LabelControl {};
+// A label and the box it captions, which a screen reader names it with.
+struct LabelControl {
+    TextBox box;
+};
 // A button and what its click runs; none for the buttons that do nothing.
 struct ButtonControl {
     Handler handler = nullptr;
@@ -48,19 +49,19 @@ struct ControlSpec {
 // "лeвой" are Latin; the last letter of Label1 is Cyrillic): keep them as they are.
 inline constexpr std::array<ControlSpec, 25> kControls = {{
     {"Text1", BoxControl{TextBox::Text1, "Ордината С"}, "1.4", 1440, 5040, 615, 495},
-    {"Label1", LabelControl{}, "Ордината           С", 360, 5040, 855, 495},
-    {"Label2", LabelControl{}, "XA Расстояние  до левой опоры", 0, 5760, 1335, 495},
+    {"Label1", LabelControl{TextBox::Text1}, "Ордината           С", 360, 5040, 855, 495},
+    {"Label2", LabelControl{TextBox::Text2}, "XA Расстояние  до левой опоры", 0, 5760, 1335, 495},
     {"Text2", BoxControl{TextBox::Text2, "XA Расстояние до левой опоры"}, "2", 1440, 5640, 615,
      495},
-    {"Label3", LabelControl{}, "Расстояние до правой опоры", 8880, 3600, 1215, 615},
+    {"Label3", LabelControl{TextBox::Text3}, "Расстояние до правой опоры", 8880, 3600, 1215, 615},
     {"Text3", BoxControl{TextBox::Text3, "Расстояние до правой опоры"}, "2.5", 10200, 3720, 615,
      495},
-    {"Label4", LabelControl{}, "Коэфф kY", 9240, 5160, 855, 255},
+    {"Label4", LabelControl{TextBox::Text4}, "Коэфф kY", 9240, 5160, 855, 255},
     {"Text4", BoxControl{TextBox::Text4, "Коэфф kY"}, "Text4", 10200, 5040, 615, 495},
     {"Command1", ButtonControl{ClearCommand}, "Очистить", 3600, 8280, 1215, 495},
     {"Text5", BoxControl{TextBox::Text5, "Длина WA"}, "", 1440, 8040, 615, 495},
     {"Text6", BoxControl{TextBox::Text6, "Длина цепи"}, "3.3", 1440, 7320, 495, 495},
-    {"Label5", LabelControl{}, "Длина WA", 0, 8160, 1215, 255},
+    {"Label5", LabelControl{TextBox::Text5}, "Длина WA", 0, 8160, 1215, 255},
     {"Command2", ButtonControl{}, "Command2", 8880, 1320, 1215, 495},
     {"Command3", ButtonControl{}, "Command3", 8880, 1920, 1215, 495},
     {"Command4", ButtonControl{AdjustCommand}, "Считать", 9000, 8280, 1215, 495},
@@ -72,9 +73,9 @@ inline constexpr std::array<ControlSpec, 25> kControls = {{
      495},
     {"Command9", ButtonControl{}, "Расчёты", 8880, 7320, 1215, 495},
     {"Text8", BoxControl{TextBox::Text8, "YA Высота левой опоры"}, "", 1440, 6600, 615, 495},
-    {"Label6", LabelControl{}, "YA  Высота лeвой опоры", 0, 6600, 1215, 495},
+    {"Label6", LabelControl{TextBox::Text8}, "YA  Высота лeвой опоры", 0, 6600, 1215, 495},
     {"Text9", BoxControl{TextBox::Text9, "YA"}, "Text9", 10200, 4440, 615, 495},
-    {"Label7", LabelControl{}, "YA", 9840, 4560, 255, 255},
+    {"Label7", LabelControl{TextBox::Text9}, "YA", 9840, 4560, 255, 255},
 }};
 
 // The caption of a text box, from its row of the table.

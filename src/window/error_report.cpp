@@ -1,11 +1,9 @@
 #include "window/error_report.h"
 
+#include "model/numeric.h"
 #include "model/run_error.h"
-#include "model/sheet.h"
 #include "window/control_table.h"
 
-#include <cmath>
-#include <limits>
 #include <string>
 
 namespace hc {
@@ -34,10 +32,10 @@ std::string_view StepText(Step step) {
         return "при чтении числа из поля";
     case Step::Power:
     case Step::ChainYPower:
-    case Step::ChainYPowerAtXA:
-    case Step::ChainYPowerAtXB:
     case Step::ArcLengthPower:
         return "при возведении в степень";
+    case Step::ChainYAbscissa:
+    case Step::ChainYRatio:
     case Step::ChainY:
         return "при вычислении ординаты цепной линии";
     case Step::ArcLength:
@@ -80,60 +78,84 @@ std::string_view StepText(Step step) {
     return "";
 }
 
-// What the user can do, where the worksheet shows why the step failed.
-std::string Advice(const RunError& error, const Sheet& sheet) {
-    // C stays 0 until the first plot reads it.
-    if (error.step() == Step::ChainY && sheet.C == 0)
-        return " Сначала постройте график кнопкой «Построить график Морвина».";
-    // X beyond binary32 can only have come from XA or XB: a sweep moves it towards 0.
-    if (error.step() == Step::ChainY && !std::isfinite(sheet.X)) {
-        const char* support = std::fabs(sheet.XA) > std::numeric_limits<float>::max() ? "XA" : "XB";
-        return std::string(" Число ") + support + " слишком велико для абсциссы: |" + support +
-               "| должно быть не больше 3,4E+38. Исправьте его и постройте график заново "
-               "кнопкой «Построить график Морвина».";
+// The support whose box the abscissa came from; none for a plotted one.
+std::string_view SupportOf(Abscissa abscissa) {
+    switch (abscissa) {
+    case Abscissa::Plotted:
+        return {};
+    case Abscissa::XA:
+    case Abscissa::LeftAtXA:
+        return "XA";
+    case Abscissa::XB:
+    case Abscissa::LeftAtXB:
+        return "XB";
     }
-    if (error.step() == Step::RaiseC)
-        return " C слишком велико, чтобы его увеличить. Введите меньшее C и постройте график "
-               "заново кнопкой «Построить график Морвина».";
-    const auto ratio = [](const char* quotient) {
-        return std::string(" Отношение ") + quotient +
-               " слишком велико: оно должно быть не больше 709,78.";
-    };
-    if (error.kind() == ErrorKind::Overflow) {
-        switch (error.step()) {
-        case Step::ChainYPowerAtXA:
-            return ratio("|XA|/C");
-        case Step::ChainYPowerAtXB:
-            return ratio("|XB|/C");
-        case Step::ChainYPower:
-            return ratio("|X|/C");
-        case Step::ArcLengthPower:
-            // The height is at least C, and C·ch(x/C) grows as fast as e^(x/C).
-            return " Высота опоры слишком велика для длины дуги: она должна быть не больше "
-                   "1,34E+154. Введите меньшее C, если оно само так велико, или уменьшите "
-                   "отношения |XA|/C и |XB|/C и постройте график заново кнопкой «Построить "
-                   "график Морвина».";
-        default:
-            break;
-        }
-    }
-    // A dot's place in the window is its ordinate and abscissa times the scale
-    // (800) as a binary32 number.
-    if (error.step() == Step::Sweep)
-        return " Точки графика не помещаются в окно: C и |XA| должны быть не больше 4,2E+35. "
-               "Исправьте их и постройте график заново кнопкой «Построить график Морвина».";
     return {};
+}
+
+bool LeftByAStoppedPlot(Abscissa abscissa) {
+    return abscissa == Abscissa::LeftAtXA || abscissa == Abscissa::LeftAtXB;
+}
+
+constexpr std::string_view kPlotAgain =
+    "постройте график заново кнопкой «Построить график Морвина»";
+
+// What the user can do, where the error itself tells why its step failed.
+std::string Advice(const RunError& error, std::string_view separator) {
+    const auto number = [separator](double value) { return ToText(value, separator); };
+    const std::string_view support = error.abscissa() ? SupportOf(*error.abscissa()) : "";
+    const std::string plotAgain(kPlotAgain);
+    switch (error.step()) {
+    case Step::ChainYRatio:
+        // Only C divides the abscissa, and C is 0 until the first plot reads it.
+        return " Сначала постройте график кнопкой «Построить график Морвина».";
+    case Step::ChainYAbscissa:
+        if (support.empty())
+            return {};
+        return " Число " + std::string(support) + " слишком велико для абсциссы: |" +
+               std::string(support) + "| должно быть не больше " + number(3.4e38) +
+               ". Исправьте его и " + plotAgain + ".";
+    case Step::ChainYPower:
+        if (error.kind() != ErrorKind::Overflow || support.empty())
+            return {};
+        if (LeftByAStoppedPlot(*error.abscissa()))
+            return " Последняя абсцисса — значение " + std::string(support) +
+                   ", оставленное прерванным построением: отношение |" + std::string(support) +
+                   "|/C должно быть не больше " + number(709.78) + ". Исправьте " +
+                   std::string(support) + " и " + plotAgain + ".";
+        return " Отношение |" + std::string(support) +
+               "|/C слишком велико: оно должно быть не больше " + number(709.78) + ".";
+    case Step::ArcLengthPower:
+        if (error.kind() != ErrorKind::Overflow)
+            return {};
+        // The height is at least C, and C·ch(x/C) grows as fast as e^(x/C).
+        return " Высота опоры слишком велика для длины дуги: она должна быть не больше " +
+               number(1.34e154) +
+               ". Введите меньшее C, если оно само так велико, или уменьшите отношения |XA|/C и "
+               "|XB|/C и " +
+               plotAgain + ".";
+    case Step::RaiseC:
+        return " C слишком велико, чтобы его увеличить. Введите меньшее C и " + plotAgain + ".";
+    case Step::Sweep:
+        // A dot's place in the window is its ordinate and abscissa times the
+        // scale (800) as a binary32 number.
+        return " Точки графика не помещаются в окно: C и |XA| должны быть не больше " +
+               number(4.2e35) + ". Исправьте их и " + plotAgain + ".";
+    default:
+        return {};
+    }
 }
 
 } // namespace
 
-std::string DescribeError(const RunError& error, std::string_view command, const Sheet& sheet) {
+std::string DescribeError(const RunError& error, std::string_view command,
+                          std::string_view decimalSeparator) {
     std::string where(StepText(error.step()));
     if (const auto box = error.box())
         where += " «" + std::string(CaptionOf(*box)) + "»";
     return "Команда «" + std::string(command) +
            "» прервана: " + std::string(KindText(error.kind())) + ", " + where + "." +
-           Advice(error, sheet) +
+           Advice(error, decimalSeparator) +
            "\n\nВведённые значения сохранены: их можно исправить и повторить.";
 }
 

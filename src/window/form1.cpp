@@ -1,20 +1,19 @@
 #include "window/form1.h"
 
 #include "drawing/primer.h"
-#include "model/fault_status.h"
-#include "model/run_error.h"
-#include "window/error_report.h"
+#include "window/box_edit.h"
 #include "window/wrapping_button.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
-#include <exception>
-#include <limits>
+#include <utility>
+#include <vector>
 
 namespace hc {
 
@@ -31,6 +30,14 @@ QColor FromBgr(Colour colour) {
                   static_cast<int>((colour >> 16) & 0xFF));
 }
 
+// A screen reader takes a plain widget for a filler inside some window; the
+// program's window is a frame of its own, as a main window is.
+QAccessibleInterface* FrameForForm1(const QString&, QObject* object) {
+    if (auto* form = qobject_cast<Form1*>(object))
+        return new QAccessibleWidget(form, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(const QLocale& locale, QWidget* parent)
@@ -38,8 +45,10 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
     , canvas_(logicalDpiX(), devicePixelRatioF(), palette().color(QPalette::Window).rgb(),
               palette().color(QPalette::WindowText).rgb())
     , outerSize_(*this, canvas_.pixelsPerTwip())
-    , run_(*this, *this)
+    , run_(*this, canvas_)
     , decimalSeparator_(locale.decimalPoint().toStdString()) {
+    static const bool frameForScreenReaders = (QAccessible::installFactory(FrameForForm1), true);
+    Q_UNUSED(frameForScreenReaders);
     setWindowTitle(FromUtf8(kFormCaption));
     setAttribute(Qt::WA_OpaquePaintEvent); // the canvas covers the whole window
     QFont captions = font();
@@ -53,16 +62,14 @@ Form1::Form1(const QLocale& locale, QWidget* parent)
 
 void Form1::BuildControls() {
     QWidget* previous = nullptr;
+    std::vector<std::pair<QLabel*, TextBox>> captions; // a box may come after its label
     for (const ControlSpec& entry : kControls) {
         const QString text = FromUtf8(entry.text);
         QWidget* control = std::visit(
             [&](const auto& kind) -> QWidget* {
                 using Kind = std::decay_t<decltype(kind)>;
                 if constexpr (std::is_same_v<Kind, BoxControl>) {
-                    auto* edit = new QLineEdit(text, this);
-                    // A box keeps all that is typed or pasted, as one with no
-                    // limit would (Qt's default cuts at 32767 characters).
-                    edit->setMaxLength(std::numeric_limits<int>::max());
+                    auto* edit = new BoxEdit(text, this);
                     edit->setAccessibleName(FromUtf8(kind.caption));
                     textBoxes_[static_cast<std::size_t>(kind.box) - 1] = edit;
                     return edit;
@@ -72,13 +79,14 @@ void Form1::BuildControls() {
                     label->setWordWrap(true);
                     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
                     label->setAutoFillBackground(true); // hides the drawing behind it
+                    captions.emplace_back(label, kind.box);
                     return label;
                 } else {
                     auto* button = new WrappingButton(text, this);
                     button->setAutoDefault(false);
                     if (const Handler handler = kind.handler)
                         connect(button, &QPushButton::clicked, this,
-                                [this, handler, text] { Run(handler, text); });
+                                [this, handler, command = entry.text] { Run(handler, command); });
                     return button;
                 }
             },
@@ -93,11 +101,14 @@ void Form1::BuildControls() {
             previous = control;
         }
     }
+    // What relates a label to its box for a screen reader.
+    for (const auto& [label, box] : captions)
+        label->setBuddy(Box(box));
     Box(TextBox::Text1)->setFocus();
 }
 
 void Form1::Primer() {
-    Run([](Sheet&, DrawingSurface& surface) { hc::Primer(surface); }, QStringLiteral("Primer"));
+    Run([](Sheet&, DrawingSurface& surface) { hc::Primer(surface); }, "Primer");
 }
 
 std::int32_t Form1::ASD(std::int32_t number) {
@@ -108,36 +119,25 @@ QSizeF Form1::OuterSizeTwips() const {
     return outerSize_.Twips();
 }
 
-bool Form1::Drawn(const Canvas::Result& result) {
-    changed_ |= result.changed;
-    return result.ok;
-}
-
-void Form1::ShowDrawing() {
-    if (!changed_.isEmpty())
-        update(changed_);
-    changed_ = {};
-}
-
 bool Form1::DoCls() {
-    return Drawn(canvas_.Clear());
+    return canvas_.Clear();
 }
 
 bool Form1::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    return Drawn(canvas_.Line({x1, y1}, {x2, y2}, FromBgr(colour)));
+    return canvas_.Line({x1, y1}, {x2, y2}, FromBgr(colour));
 }
 
 bool Form1::DoPSet(float x, float y) {
     run_.Step(); // handlers draw only from Run
-    return Drawn(canvas_.Point({x, y}));
+    return canvas_.Point({x, y});
 }
 
 bool Form1::DoCircle(float x, float y, float radius, Colour colour) {
-    return Drawn(canvas_.Circle({x, y}, radius, FromBgr(colour)));
+    return canvas_.Circle({x, y}, radius, FromBgr(colour));
 }
 
 void Form1::DoPrint(std::string_view line) {
-    Drawn(canvas_.PrintLine(FromUtf8(line), font()));
+    canvas_.PrintLine(FromUtf8(line), font());
 }
 
 bool Form1::DoSetWidth(float twips) {
@@ -163,10 +163,16 @@ bool Form1::DoSetText(TextBox box, std::string_view text) {
 }
 
 void Form1::DoShowMessage(std::string_view prompt) {
-    ShowDrawing(); // what was drawn so far shows behind the message
-    QMessageBox box(QMessageBox::NoIcon, FromUtf8(kFormCaption), FromUtf8(prompt), QMessageBox::Ok,
-                    this);
-    run_.AskUser([&box] { box.exec(); });
+    Ask(QMessageBox::NoIcon, prompt);
+}
+
+void Form1::Ask(QMessageBox::Icon icon, std::string_view text) {
+    QMessageBox box(icon, FromUtf8(kFormCaption), FromUtf8(text), QMessageBox::Ok, this);
+    // Qt makes the row of buttons the focus proxy of its first button, and a
+    // screen reader then hears two controls in focus: only the button has it.
+    if (auto* buttons = box.findChild<QDialogButtonBox*>())
+        buttons->setFocusProxy(nullptr);
+    run_.AskUser(box);
 }
 
 void Form1::paintEvent(QPaintEvent* event) {
@@ -178,13 +184,13 @@ void Form1::paintEvent(QPaintEvent* event) {
 
 void Form1::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    run_.Changed(WindowChange::Frame);
+    TakeIn({.frame = true});
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
     canvas_.Cover(size(), devicePixelRatioF());
     QWidget::resizeEvent(event);
-    run_.Changed(WindowChange::Frame);
+    TakeIn({.frame = true});
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -194,59 +200,43 @@ void Form1::showEvent(QShowEvent* event) {
     // is done, when the platform knows the window's decorations.
     if (!activated_)
         QMetaObject::invokeMethod(
-            this, [this] { run_.Changed(WindowChange::Shown); }, Qt::QueuedConnection);
+            this, [this] { TakeIn({.shown = true}); }, Qt::QueuedConnection);
 }
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
-        run_.Changed(WindowChange::Theme);
+        TakeIn({.theme = true});
 }
 
-void Form1::TakeIn(WindowChange change) {
-    switch (change) {
-    case WindowChange::Frame:
+// What the window system changed, now, or once the running handler has ended.
+void Form1::TakeIn(WindowChanges changes) {
+    if (run_.Hold(changes))
+        return;
+    if (changes.theme) {
+        canvas_.SetColours(palette().color(QPalette::Window).rgb(),
+                           palette().color(QPalette::WindowText).rgb());
+        update(canvas_.TakeUnshown());
+    }
+    if (changes.frame)
         outerSize_.Follow();
-        break;
-    case WindowChange::Theme:
-        Recolour();
-        break;
-    case WindowChange::Shown:
-        if (!activated_ && isVisible()) {
-            activated_ = true;
-            Run(ActivateHandler, tr("открытие окна"));
-        }
-        break;
+    if (changes.shown && !activated_ && isVisible()) {
+        activated_ = true;
+        Run(ActivateHandler, kActivationCaption);
     }
 }
 
-void Form1::Recolour() {
-    Drawn(canvas_.SetColours(palette().color(QPalette::Window).rgb(),
-                             palette().color(QPalette::WindowText).rgb()));
-    ShowDrawing();
-}
-
-void Form1::Run(Handler handler, const QString& command) {
-    run_.Run([&] {
-        // A handler starts from a clean fault status, even after one that was abandoned.
-        ClearFaults();
-        QString report;
-        try {
-            handler(sheet_, *this);
-        } catch (const RunError& error) {
-            report = QString::fromStdString(DescribeError(error, command.toStdString(), sheet_));
-        } catch (const std::exception& error) {
-            report = tr("Команда «%1» прервана: внутренняя ошибка (%2).")
-                         .arg(command, QString::fromLocal8Bit(error.what()));
-        }
-        ClearFaults();
-        ShowDrawing();
-        if (!report.isEmpty() && !run_.Closing()) {
-            QMessageBox box(QMessageBox::Critical, FromUtf8(kFormCaption), report, QMessageBox::Ok,
-                            this);
-            run_.AskUser([&box] { box.exec(); });
-        }
+void Form1::Run(Handler handler, std::string_view command) {
+    const auto ended = run_.Run([&] {
+        if (const auto report = RunCommand(handler, sheet_, *this, command))
+            Ask(QMessageBox::Critical, *report);
     });
+    if (!ended)
+        return;
+    if (ended->closeAsked)
+        close();
+    else
+        TakeIn(ended->held);
 }
 
 } // namespace hc

@@ -8,6 +8,7 @@
 #include "window/outer_size_keeper.h"
 
 #include <QLocale>
+#include <QMessageBox>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -21,7 +22,7 @@ namespace hc {
 // it the text boxes, labels and buttons of the control table. It owns the
 // Sheet and runs one handler per event, each to its end (HandlerRun). It is
 // the handlers' drawing surface itself, privately: nothing outside draws on it.
-class Form1 : public QWidget, private DrawingSurface, private RunningWindow {
+class Form1 : public QWidget, private DrawingSurface {
     Q_OBJECT
 
   public:
@@ -59,13 +60,10 @@ class Form1 : public QWidget, private DrawingSurface, private RunningWindow {
     bool DoSetText(TextBox box, std::string_view text) override;
     void DoShowMessage(std::string_view prompt) override;
 
-    void ShowDrawing() override;
-    void TakeIn(WindowChange change) override;
-
     void BuildControls();
-    void Run(Handler handler, const QString& command);
-    void Recolour();
-    bool Drawn(const Canvas::Result& result);
+    void Run(Handler handler, std::string_view command);
+    void Ask(QMessageBox::Icon icon, std::string_view text);
+    void TakeIn(WindowChanges changes);
     QLineEdit* Box(TextBox box) const { return textBoxes_[static_cast<std::size_t>(box) - 1]; }
 
     Sheet sheet_;
@@ -74,7 +72,6 @@ class Form1 : public QWidget, private DrawingSurface, private RunningWindow {
     HandlerRun run_;
     const std::string decimalSeparator_;
     std::array<QLineEdit*, 9> textBoxes_{};
-    QRect changed_; // drawn since the handler started, not yet asked to be painted
     bool activated_ = false;
 };
 

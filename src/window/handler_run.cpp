@@ -1,73 +1,164 @@
 #include "window/handler_run.h"
 
-#include <QCloseEvent>
-#include <QWidget>
+#include "window/canvas.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
 
 namespace hc {
 
 namespace {
 
+// Well above an ordinary press (under a millisecond), so that no click flickers.
+constexpr qint64 kBusyAfterMs = 150;
+constexpr qint64 kShowEveryMs = 100;
+// Every long command is a sweep of millions of dots; reading the clock every
+// few thousand of them costs nothing a press could notice.
+constexpr unsigned kStepsBetweenClockReads = 4096;
+
 // Thrown through a running handler when its window is to close.
 struct Closed {};
 
+// For the span of one turn of the event loop inside a handler: what the user
+// types or clicks into the window is dropped, with the focus a click would
+// move, since the handler would find its boxes changed under it and a button
+// press would find it busy; everything else, the window system's close
+// request among it, gets through. (Qt on X11 counts a close from the window
+// manager as user input, so excluding user input would hold the close back
+// until the handler ends.)
+class InputGuard : public QObject {
+  public:
+    InputGuard() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputGuard() override { QCoreApplication::instance()->removeEventFilter(this); }
+    InputGuard(const InputGuard&) = delete;
+    InputGuard& operator=(const InputGuard&) = delete;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // A click reaches the window before its widget, and the window hands
+        // the focus to the widget under it before any filter of the widget's
+        // sees the click: it is dropped at the window.
+        if (!watched->isWidgetType() && !watched->isWindowType())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::InputMethod:
+            return true;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+            // Alt+F4 and the window menu: Windows closes the window only if the
+            // key goes unhandled.
+            return !static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::AltModifier);
+        default:
+            return false;
+        }
+    }
+};
+
 } // namespace
 
-HandlerRun::HandlerRun(QWidget& window, RunningWindow& running)
+HandlerRun::HandlerRun(QWidget& window, Canvas& canvas)
     : window_(window)
-    , running_(running) {
+    , canvas_(canvas) {
     window_.installEventFilter(this);
 }
 
-void HandlerRun::Run(const std::function<void()>& handler) {
-    if (busy_)
-        return;
-    busy_.emplace([this] { running_.ShowDrawing(); });
+std::optional<HandlerRun::Ended> HandlerRun::Run(const std::function<void()>& handler) {
+    if (running_)
+        return std::nullopt;
+    running_ = true;
+    closeAsked_ = false;
+    held_ = {};
+    workedBefore_ = 0;
+    lastShown_ = 0;
+    steps_ = 0;
+    clock_.start();
+    const auto finish = [this] {
+        running_ = false;
+        Busy(false);
+        ShowDrawing();
+    };
     try {
         handler();
     } catch (const Closed&) {
         // nothing to save and nothing to say: the window is going
     } catch (...) {
-        busy_.reset();
+        finish();
         throw;
     }
-    busy_.reset();
-    if (closeRequested_) {
-        closeRequested_ = false;
-        window_.close();
-        return;
-    }
-    // What changed meanwhile is taken in now; the first show too, which a
-    // handler running at that moment held back.
-    running_.TakeIn(WindowChange::Theme);
-    running_.TakeIn(WindowChange::Frame);
-    running_.TakeIn(WindowChange::Shown);
+    finish();
+    return Ended{closeAsked_, held_};
 }
 
 void HandlerRun::Step() {
-    busy_->Step(); // handlers step only inside Run; a long one lets a close in here
-    if (closeRequested_)
+    if (++steps_ % kStepsBetweenClockReads == 0)
+        Check();
+    if (closeAsked_)
         throw Closed{};
 }
 
-void HandlerRun::AskUser(const std::function<void()>& ask) {
-    if (!busy_) {
-        ask();
-        return;
-    }
-    busy_->Pause();
-    ask();
-    busy_->Resume();
+void HandlerRun::AskUser(QDialog& box) {
+    if (closeAsked_)
+        throw Closed{}; // nobody is left to answer
+    workedBefore_ = Worked();
+    clock_.invalidate();
+    Busy(false);
+    ShowDrawing(); // what was drawn so far shows behind the box
+    box.exec();
+    if (running_)
+        clock_.start();
 }
 
-void HandlerRun::Changed(WindowChange change) {
-    if (!busy_)
-        running_.TakeIn(change);
+bool HandlerRun::Hold(WindowChanges changes) {
+    if (running_)
+        held_ |= changes;
+    return running_;
+}
+
+qint64 HandlerRun::Worked() const {
+    return workedBefore_ + (clock_.isValid() ? clock_.elapsed() : 0);
+}
+
+void HandlerRun::Busy(bool busy) {
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void HandlerRun::ShowDrawing() {
+    const QRect unshown = canvas_.TakeUnshown();
+    if (!unshown.isEmpty())
+        window_.update(unshown);
+}
+
+void HandlerRun::Check() {
+    const qint64 worked = Worked();
+    if (worked < kBusyAfterMs || worked - lastShown_ < kShowEveryMs)
+        return;
+    Busy(true);
+    lastShown_ = worked;
+    ShowDrawing();
+    // The cursor and the drawing reach the screen only through the event loop.
+    const InputGuard guard;
+    QCoreApplication::processEvents();
 }
 
 bool HandlerRun::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Close && busy_) {
-        // The running handler ends at its next step; Run closes the window then.
-        closeRequested_ = true;
+    if (watched == &window_ && event->type() == QEvent::Close && running_) {
+        // The running handler ends at its next step; the window closes then.
+        closeAsked_ = true;
         event->ignore();
         return true;
     }

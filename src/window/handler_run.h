@@ -1,62 +1,80 @@
 #pragma once
 
-#include "window/busy_cursor.h"
-
+#include <QElapsedTimer>
 #include <QObject>
 #include <functional>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace hc {
 
-// What the window system changed about the window; while a handler runs the
-// window takes these in only once the handler has ended.
-enum class WindowChange { Frame, Theme, Shown };
+class Canvas;
 
-// What a handler's run asks of the window it runs in.
-class RunningWindow {
-  public:
-    // Every 100 ms of a long handler: what it has drawn so far, to the screen.
-    virtual void ShowDrawing() = 0;
-    // A change the window system made, now or after the handler that was running.
-    virtual void TakeIn(WindowChange change) = 0;
-
-  protected:
-    ~RunningWindow() = default;
+// What the window system changed about the window: taken in at once, or, while
+// a handler runs, once it has ended.
+struct WindowChanges {
+    bool theme = false; // a new palette
+    bool frame = false; // moved or resized, perhaps with a new frame around it
+    bool shown = false; // the first show, which the activation follows
+    WindowChanges& operator|=(WindowChanges other) {
+        theme |= other.theme;
+        frame |= other.frame;
+        shown |= other.shown;
+        return *this;
+    }
 };
 
-// The run of a window's handlers, one at a time, each to its end: the wait
-// cursor and the events let in and kept out while it works (BusyCursor), a
-// close asked for meanwhile (the handler ends at its next step, and the
-// window then closes), and what the window system changed meanwhile, taken in
-// afterwards.
+// The running of the window's handlers, one at a time, each to its end, and
+// everything while one runs that is not its own work: once the work has gone
+// on for 150 ms, the wait cursor and, every 100 ms, the canvas's new drawing
+// on the screen, with the window system's events let in and the user's
+// clicks and keys kept out; the time the user spends in a message box, which
+// is not work; a close asked for, which ends the handler at its next step;
+// and what the window system changed, handed back when the handler ends.
 class HandlerRun : public QObject {
   public:
-    HandlerRun(QWidget& window, RunningWindow& running);
+    struct Ended {
+        bool closeAsked = false; // the window is to close, with nothing more to say
+        WindowChanges held;      // changed while the handler ran
+    };
 
-    // Runs the handler, unless one is running already. A close asked for
-    // during it ends it at its next Step, with nothing more to do or say.
-    void Run(const std::function<void()>& handler);
-    // One step of the handler's work: it may be the last one.
+    HandlerRun(QWidget& window, Canvas& canvas);
+
+    // Runs the handler and shows what it drew; nothing when one is running
+    // already. An exception other than the end of a closing window passes
+    // through, with everything the run set up undone.
+    std::optional<Ended> Run(const std::function<void()>& handler);
+    // One step of the handler's work (a dot): now and then the clock is read,
+    // and a close asked for ends the handler here.
     void Step();
-    // The user has the word (a message box): no wait cursor, and the time is
-    // not the handler's work.
-    void AskUser(const std::function<void()>& ask);
-    // Whether the window is to close once the handler has ended.
-    bool Closing() const { return closeRequested_; }
-    // The window system changed the window: taken in now, or once the running
-    // handler has ended.
-    void Changed(WindowChange change);
+    // A modal box: the user has the word, with the normal cursor and the
+    // drawing so far behind it; the time is not the handler's work. A close
+    // asked for ends the handler here instead.
+    void AskUser(QDialog& box);
+    // Keeps the change for the running handler's end: false when none runs.
+    bool Hold(WindowChanges changes);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void Check();
+    void ShowDrawing();
+    void Busy(bool busy);
+    qint64 Worked() const;
+
     QWidget& window_;
-    RunningWindow& running_;
-    std::optional<BusyCursor> busy_; // while a handler runs
-    bool closeRequested_ = false;
+    Canvas& canvas_;
+    bool running_ = false;
+    bool closeAsked_ = false;
+    WindowChanges held_;
+    QElapsedTimer clock_;     // the handler's work since it started or the user last answered
+    qint64 workedBefore_ = 0; // ms of work before the user last had the word
+    qint64 lastShown_ = 0;
+    unsigned steps_ = 0;
+    bool busy_ = false; // the wait cursor is up
 };
 
 } // namespace hc

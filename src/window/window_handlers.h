@@ -1,9 +1,14 @@
 #pragma once
 
+#include <string_view>
+
 namespace hc {
 
 class DrawingSurface;
 struct Sheet;
+
+// What a report calls the activation, which no button runs.
+inline constexpr std::string_view kActivationCaption = "открытие окна";
 
 // On the window's first activation: size it, set the plot constants, draw the frame.
 void ActivateHandler(Sheet& sheet, DrawingSurface& surface);

@@ -1,11 +1,10 @@
 #include "window/window_icon.h"
 
-#include <QApplication>
+#include <QFile>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
-#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <map>
@@ -14,11 +13,13 @@ namespace hc {
 
 namespace {
 
-// The sizes rsvg-convert draws (src/window/CMakeLists.txt), each for itself.
-constexpr std::array kDrawnSizes{16, 24, 32, 48, 64, 96, 128, 256};
-// What a window offers, in device-independent pixels; larger ones only serve
-// menus and docks, which take the installed icons.
-constexpr std::array kWindowSizes{16, 24, 32, 48, 64};
+// Device-independent pixels; the build draws each, and its double for a
+// ratio of 2 (src/window/CMakeLists.txt).
+constexpr std::array kWindowSizes{HANGING_CHAIN_WINDOW_ICON_SIZES};
+
+QString DrawnFile(int side) {
+    return QStringLiteral(":/icons/hanging-chain-%1.png").arg(side);
+}
 
 class DrawnSizesEngine : public QIconEngine {
   public:
@@ -27,10 +28,13 @@ class DrawnSizesEngine : public QIconEngine {
         const int side = std::max(size.width(), size.height());
         if (side <= 0)
             return {};
-        // The smallest drawn size that covers the request, scaled down only
-        // where no size was drawn for it.
-        const auto covering = std::lower_bound(kDrawnSizes.begin(), kDrawnSizes.end(), side);
-        const int drawn = covering == kDrawnSizes.end() ? kDrawnSizes.back() : *covering;
+        // The size drawn for the request, or the smallest one drawn larger,
+        // scaled down; the largest, scaled up, beyond them all.
+        int drawn = 2 * kWindowSizes.back();
+        for (const int window : kWindowSizes)
+            for (const int candidate : {window, 2 * window})
+                if (candidate >= side && candidate < drawn)
+                    drawn = candidate;
         QImage image = Drawn(drawn);
         if (drawn != side)
             image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -59,7 +63,7 @@ class DrawnSizesEngine : public QIconEngine {
         if (added) {
             // The format named and guessing off: a reader that guesses asks
             // every image plugin first, loading each (and libjpeg with one).
-            QImageReader reader(QStringLiteral(":/icons/hanging-chain-%1.png").arg(side), "png");
+            QImageReader reader(DrawnFile(side), "png");
             reader.setAutoDetectImageFormat(false);
             at->second = reader.read();
         }
@@ -69,46 +73,10 @@ class DrawnSizesEngine : public QIconEngine {
     std::map<int, QImage> read_;
 };
 
-// Watches for the first frame of any window, then waits behind everything else
-// queued by then.
-class IconAfterFirstFrame : public QObject {
-  public:
-    // Owned by the application, which ends it if no window is ever painted.
-    IconAfterFirstFrame()
-        : QObject(QCoreApplication::instance()) {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->isWindow()) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            QCoreApplication::postEvent(this, new QEvent(kGive), Qt::LowEventPriority);
-        }
-        return false;
-    }
-
-    bool event(QEvent* event) override {
-        if (event->type() != kGive)
-            return QObject::event(event);
-        QApplication::setWindowIcon(WindowIcon());
-        deleteLater();
-        return true;
-    }
-
-  private:
-    static constexpr QEvent::Type kGive = QEvent::User;
-};
-
 } // namespace
 
 QIcon WindowIcon() {
     return QIcon(new DrawnSizesEngine);
-}
-
-void GiveWindowIconAfterFirstFrame() {
-    new IconAfterFirstFrame;
 }
 
 } // namespace hc

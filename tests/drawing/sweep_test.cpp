@@ -28,9 +28,9 @@ TEST_F(SweepTest, CubeDemonstrationSetsTwoThousandAndOneDots) {
     const auto dots = surface.Dots();
     ASSERT_EQ(dots.size(), 2001U);
     EXPECT_EQ(dots.front(), (Dot{2400, 14400})); // world (−2, −8), below the plot area
-    EXPECT_NEAR(dots.back().x, 4000 + 800 * 1.9999627f, 0.01);
-    EXPECT_NEAR(dots.back().y, 8000 - 800 * 7.99955f, 0.05);
-    EXPECT_NEAR(sheet.X, 2.0019627f, 1e-6);
+    // World x about 1.9999627, and its cube.
+    EXPECT_EQ(dots.back(), (Dot{0x1.5dff86p12f, 0x1.9016ecp10f}));
+    EXPECT_EQ(sheet.X, 0x1.00405p1f); // about 2.0019627
     EXPECT_EQ(sheet.K, 800);
 }
 
@@ -77,7 +77,7 @@ TEST_F(SweepTest, OrdinateJustInsideBinary32IsStillPlotted) {
     const Curve steep = [](float) { return 4.2e35; };
     Sweep(sheet, surface, steep, 0, 0, 1);
     ASSERT_EQ(surface.Dots().size(), 1U);
-    EXPECT_FLOAT_EQ(surface.Dots()[0].y, -3.36e38f);
+    EXPECT_EQ(surface.Dots()[0].y, -0x1.f98e7ep127f); // 8000 − 4.2e35 · 800
 }
 
 TEST_F(SweepTest, AFailingPSetStopsTheSweep) {

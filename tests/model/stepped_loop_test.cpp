@@ -17,7 +17,6 @@ struct LoopRow {
     int passes;
     float lastProcessed;
     float after;
-    float tolerance;
 };
 
 class SteppedLoopTest : public testing::TestWithParam<LoopRow> {};
@@ -34,21 +33,23 @@ TEST_P(SteppedLoopTest, CountsPassesOverAccumulatedBinary32Steps) {
     });
     EXPECT_EQ(passes, row.passes);
     if (row.passes > 0) {
-        EXPECT_NEAR(last, row.lastProcessed, row.tolerance);
+        EXPECT_EQ(last, row.lastProcessed);
     }
-    EXPECT_NEAR(x, row.after, row.tolerance);
+    EXPECT_EQ(x, row.after);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SteppedLoopTest,
     testing::Values(
-        LoopRow{"DemonstrationRange", -2, 2, 0.002f, 2001, 1.9999627f, 2.0019627f, 1e-6f},
-        LoopRow{"LeftBranchOfTwo", -2, 0, 0.005f, 401, -1.77e-6f, 0.0049982f, 1e-7f},
+        // Last processed about 1.9999627, after about 2.0019627.
+        LoopRow{"DemonstrationRange", -2, 2, 0.002f, 2001, 0x1.fffd8ep0f, 0x1.00405p1f},
+        // About −1.77e-6 and 0.0049982.
+        LoopRow{"LeftBranchOfTwo", -2, 0, 0.005f, 401, -0x1.dap-20f, 0x1.479074p-8f},
         // The accumulated value passes 0 at about 9.6e-6 on what would have been pass 501.
-        LoopRow{"LeftBranchOfTwoAndHalf", -2.5f, 0, 0.005f, 500, -0.0049904f, 9.6e-6f, 1e-7f},
-        LoopRow{"StartBeyondEnd", 2, 0, 0.005f, 0, 0, 2, 0},
-        LoopRow{"SinglePassAtEnd", 0, 0, 0.005f, 1, 0, 0.005f, 0},
-        LoopRow{"NegativeStep", 1, 0, -0.25f, 5, 0, -0.25f, 0}),
+        LoopRow{"LeftBranchOfTwoAndHalf", -2.5f, 0, 0.005f, 500, -0x1.470d94p-8f, 0x1.41p-17f},
+        LoopRow{"StartBeyondEnd", 2, 0, 0.005f, 0, 0, 2},
+        LoopRow{"SinglePassAtEnd", 0, 0, 0.005f, 1, 0, 0x1.47ae14p-8f},
+        LoopRow{"NegativeStep", 1, 0, -0.25f, 5, 0, -0.25f}),
     [](const auto& info) { return info.param.name; });
 
 TEST(SteppedLoopStallTest, AStepLostInRoundingRaisesInsteadOfLoopingForever) {

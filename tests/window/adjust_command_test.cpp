@@ -7,7 +7,6 @@
 #include "window/catenary_command.h"
 #include "window/error_report.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
 
 namespace hc {
@@ -21,9 +20,9 @@ TEST_F(AdjustCommandTest, AfterTheCatenaryRaisesCAndShowsTheValuesAtTheSweepsEnd
     surface.calls.clear();
 
     AdjustCommand(sheet, surface);
-    EXPECT_EQ(sheet.C, 1.4 * 1.001);
-    EXPECT_DOUBLE_EQ(sheet.YA, 1.4014089133618546);
-    EXPECT_NEAR(sheet.WA, 0.004998244697357956, 1e-12);
+    EXPECT_EQ(sheet.C, 0x1.66c226809d494p0);   // 1.4014
+    EXPECT_EQ(sheet.YA, 0x1.66c2bc0b3649cp0);  // 1.4014089133618546
+    EXPECT_EQ(sheet.WA, 0x1.4790a18336fd9p-8); // 0.004998244697357956
     ASSERT_EQ(surface.Ops(), (std::vector<std::string>{"Text", "SetText", "SetText", "SetText"}));
     EXPECT_EQ(surface.calls[1].box, TextBox::Text9);
     EXPECT_EQ(surface.calls[2].box, TextBox::Text1);
@@ -38,7 +37,7 @@ TEST_F(AdjustCommandTest, PressesRaiseCGeometricallyWhileTheChainIsLonger) {
     CatenaryCommand(sheet, surface);
     for (int press = 0; press < 3; ++press)
         AdjustCommand(sheet, surface);
-    EXPECT_DOUBLE_EQ(sheet.C, 1.4 * 1.001 * 1.001 * 1.001);
+    EXPECT_EQ(sheet.C, 0x1.6779ed31eb362p0); // ((1.4 · 1.001) · 1.001) · 1.001
 }
 
 TEST_F(AdjustCommandTest, ChainNotLongerThanTheArcChangesNothingButL) {
@@ -59,7 +58,7 @@ TEST_F(AdjustCommandTest, BeforeAnyCatenaryFailsInChainYWithCStillZero) {
     const auto error = Raised([&] { AdjustCommand(sheet, surface); });
     ASSERT_TRUE(error) << "no error";
     EXPECT_EQ(error->kind(), ErrorKind::ArithmeticFault);
-    EXPECT_EQ(error->step(), Step::ChainY);
+    EXPECT_EQ(error->step(), Step::ChainYRatio);
     EXPECT_EQ(sheet.C, 0);
     EXPECT_EQ(sheet.L, 3.3);
     EXPECT_EQ(Shown(TextBox::Text9), "Text9");
@@ -69,10 +68,9 @@ TEST_F(AdjustCommandTest, BeforeAnyCatenaryFailsInChainYWithCStillZero) {
 TEST_F(AdjustCommandTest, AfterTheSquareDemonstrationEvaluatesAtItsEnd) {
     CatenaryCommand(sheet, surface);
     PlotSquare(sheet, surface);
-    ASSERT_NEAR(sheet.X, 2.0019627f, 1e-6);
+    ASSERT_EQ(sheet.X, 0x1.00405p1f); // 2.0019627…
     AdjustCommand(sheet, surface);
-    const double c = 1.4 * 1.001;
-    EXPECT_NEAR(sheet.YA, c * std::cosh(2.0019627 / c * std::log(2.7182818284)), 1e-6);
+    EXPECT_EQ(sheet.YA, 0x1.8bbc52e6a6f77p1);
 }
 
 // A command abandoned at a fault can leave a field beyond every number (X
@@ -88,12 +86,12 @@ TEST_F(AdjustCommandTest, AfterAnAbandonedPressStopsInsteadOfShowingInfinity) {
         const char* report;
     };
     const Row rows[] = {
-        {"XBeyondBinary32", TextBox::Text2, "1e39", Step::ChainY,
+        {"XBeyondBinary32", TextBox::Text2, "1e39", Step::ChainYAbscissa,
          "арифметическая ошибка (деление на ноль, недопустимая операция или переполнение), при "
          "вычислении ординаты цепной линии. Число XA слишком велико для абсциссы: |XA| должно "
          "быть не больше 3,4E+38. Исправьте его и постройте график заново кнопкой «Построить "
          "график Морвина»."},
-        {"NegativeXBeyondBinary32", TextBox::Text2, "-1e39", Step::ChainY,
+        {"NegativeXBeyondBinary32", TextBox::Text2, "-1e39", Step::ChainYAbscissa,
          "арифметическая ошибка (деление на ноль, недопустимая операция или переполнение), при "
          "вычислении ординаты цепной линии. Число XA слишком велико для абсциссы: |XA| должно "
          "быть не больше 3,4E+38. Исправьте его и постройте график заново кнопкой «Построить "
@@ -116,26 +114,47 @@ TEST_F(AdjustCommandTest, AfterAnAbandonedPressStopsInsteadOfShowingInfinity) {
         EXPECT_EQ(surface.texts, texts) << row.name;
         for (const auto& [box, text] : surface.texts)
             EXPECT_EQ(text.find("inf"), std::string::npos) << row.name << ": " << text;
-        EXPECT_EQ(DescribeError(*error, "Считать", sheet),
+        EXPECT_EQ(DescribeError(*error, "Считать", ","),
                   std::string("Команда «Считать» прервана: ") + row.report +
                       "\n\nВведённые значения сохранены: их можно исправить и повторить.")
             << row.name;
     }
 }
 
-// «Считать» takes the ordinate at the last abscissa X. When X holds XA's value
-// (a catenary press that stopped at the left support), an overflow there is
-// still |X|/C to the user, who pressed «Считать», not «Построить».
-TEST_F(AdjustCommandTest, AnOverflowAtTheLastAbscissaNamesXEvenWhereItEqualsXA) {
-    Type(TextBox::Text2, "1000");
-    ASSERT_TRUE(Raised([&] { CatenaryCommand(sheet, surface); }));
-    ASSERT_EQ(sheet.X, 1000.0f);
-    const auto error = Raised([&] { AdjustCommand(sheet, surface); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(DescribeError(*error, "Считать", sheet),
-              "Команда «Считать» прервана: переполнение: число вышло за допустимый диапазон, "
-              "при возведении в степень. Отношение |X|/C слишком велико: оно должно быть не "
-              "больше 709,78.\n\nВведённые значения сохранены: их можно исправить и повторить.");
+// «Считать» takes the ordinate at the last abscissa X. Where a plot stopped at
+// a support, X holds that support's number, and the report says so: no box
+// or caption of the window is called X.
+TEST_F(AdjustCommandTest, AnOverflowAtTheLastAbscissaNamesTheSupportThePlotLeftThere) {
+    struct Row {
+        const char* name;
+        TextBox box;
+        const char* typed;
+        const char* advice;
+    };
+    const Row rows[] = {
+        {"LeftSupport", TextBox::Text2, "1000",
+         "Последняя абсцисса — значение XA, оставленное прерванным построением: отношение |XA|/C "
+         "должно быть не больше 709,78. Исправьте XA и постройте график заново кнопкой "
+         "«Построить график Морвина»."},
+        {"RightSupport", TextBox::Text3, "1000",
+         "Последняя абсцисса — значение XB, оставленное прерванным построением: отношение |XB|/C "
+         "должно быть не больше 709,78. Исправьте XB и постройте график заново кнопкой "
+         "«Построить график Морвина»."},
+    };
+    for (const Row& row : rows) {
+        Restart();
+        Type(row.box, row.typed);
+        ASSERT_TRUE(Raised([&] { CatenaryCommand(sheet, surface); })) << row.name;
+        ASSERT_EQ(sheet.X, 1000.0f) << row.name;
+        const auto error = Raised([&] { AdjustCommand(sheet, surface); });
+        ASSERT_TRUE(error) << row.name;
+        EXPECT_EQ(DescribeError(*error, "Считать", ","),
+                  std::string("Команда «Считать» прервана: переполнение: число вышло за "
+                              "допустимый диапазон, при возведении в степень. ") +
+                      row.advice +
+                      "\n\nВведённые значения сохранены: их можно исправить и повторить.")
+            << row.name;
+    }
 }
 
 // Whole sessions as a user types them: a catenary press, then «Считать» pressed
