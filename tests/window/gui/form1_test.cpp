@@ -1,6 +1,7 @@
 #include "form1_fixture.h"
 #include "pixels.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -346,6 +347,79 @@ TEST_F(Form1Test, AClickDuringALongPressLeavesTheFocusWhereItWas) {
     EXPECT_EQ(form->focusWidget(), Button("Command8"))
         << "focus on " << form->focusWidget()->objectName().toStdString();
     EXPECT_EQ(Box("Text2")->text(), QStringLiteral("130000"));
+}
+
+} // namespace
+} // namespace hc
+
+namespace hc {
+namespace {
+
+// Tabbing into a box selects its text and scrolls it to the end: a long
+// result tabbed through must not stay showing its last digits
+// («4394248» of 3,08866944394248), which read as another number.
+TEST_F(Form1Test, AResultBoxTabbedThroughShowsItsTextFromTheStart) {
+    Click("Command8");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const char* name : {"Text5", "Text8"}) {
+        QLineEdit* box = Box(name);
+        box->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(box->cursorPosition(), box->text().size()) << name << ": not at its tail";
+        QTest::keyClick(box, Qt::Key_Tab);
+        ASSERT_FALSE(box->hasFocus()) << name;
+        EXPECT_EQ(box->cursorPosition(), 0) << name;
+        EXPECT_FALSE(box->hasSelectedText()) << name;
+    }
+}
+
+// What a screen reader hears: a frame, not a filler, and each label related
+// to the box it captions.
+TEST_F(Form1Test, AScreenReaderSeesAFrameWithEachLabelRelatedToItsBox) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label1", "Text1"}, {"Label2", "Text2"}, {"Label3", "Text3"}, {"Label4", "Text4"},
+        {"Label5", "Text5"}, {"Label6", "Text8"}, {"Label7", "Text9"},
+    };
+    for (const auto& [label, box] : captions) {
+        QAccessibleInterface* boxInterface = QAccessible::queryAccessibleInterface(Box(box));
+        ASSERT_NE(boxInterface, nullptr) << box;
+        QStringList labelledBy;
+        for (const auto& [other, relation] : boxInterface->relations(QAccessible::Label))
+            labelledBy << other->object()->objectName();
+        EXPECT_EQ(labelledBy, QStringList{QString::fromLatin1(label)}) << box;
+    }
+    EXPECT_EQ(Box("Text8")->accessibleName(), QStringLiteral("YA Высота левой опоры"));
+}
+
+// In a message box only its button has the focus; the row it sits in must
+// not report it too.
+TEST_F(Form1Test, InAMessageBoxOnlyTheButtonReportsTheFocus) {
+    Type("Text1", QStringLiteral("0"));
+    QStringList focused;
+    QTimer look;
+    look.setInterval(5);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible())
+            return;
+        // Offscreen, nothing activates a new window by itself.
+        box->activateWindow();
+        if (!QTest::qWaitForWindowActive(box))
+            return;
+        for (QWidget* widget : box->findChildren<QWidget*>())
+            if (QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+                control != nullptr && control->state().focused)
+                focused << QString::fromLatin1(widget->metaObject()->className());
+        box->button(QMessageBox::Ok)->click();
+    });
+    look.start();
+    QTest::mouseClick(Button("Command8"), Qt::LeftButton);
+    look.stop();
+    EXPECT_EQ(focused, QStringList{QStringLiteral("QPushButton")});
 }
 
 } // namespace
