@@ -1,6 +1,6 @@
 // Starts a window and quits as soon as it has been painted: `form` is the
 // program as main starts it (its application object and translations, its
-// window with the frame drawn, and its icon); `widgets` the same 25
+// window with the frame drawn; its icon follows the first frame); `widgets` the same 25
 // controls, texts and places in a plain window on a plain QApplication, with none of the program's
 // logic, the budget's floor; `image` those controls over an image the size of the window, made and
 // filled; `label` the floor of any Qt window with text, a QWidget showing one QLabel. All live in

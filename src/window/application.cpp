@@ -138,7 +138,7 @@ std::unique_ptr<QApplication> StartApplication(int& argc, char** argv) {
     // The desktop file names the installed icons that menus, docks and
     // Wayland's task bars show; the window carries its own for the rest.
     QGuiApplication::setDesktopFileName(QStringLiteral("hanging-chain"));
-    QApplication::setWindowIcon(WindowIcon());
+    GiveWindowIconAfterFirstFrame();
 
     // Qt's own texts (the OK of message boxes, the text boxes' menus) in the
     // user's language: from the system's Qt, or built into the program where

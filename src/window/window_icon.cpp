@@ -1,10 +1,11 @@
 #include "window/window_icon.h"
 
-#include <QFile>
+#include <QApplication>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <map>
@@ -73,10 +74,46 @@ class DrawnSizesEngine : public QIconEngine {
     std::map<int, QImage> read_;
 };
 
+// Waits for the first frame of any window, then behind everything queued by
+// then (the frame's own flush among it); owned by the application, which
+// ends it if no window is ever painted.
+class IconAfterFirstFrame : public QObject {
+  public:
+    IconAfterFirstFrame()
+        : QObject(QCoreApplication::instance()) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            QCoreApplication::postEvent(this, new QEvent(kGive), Qt::LowEventPriority);
+        }
+        return false;
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() != kGive)
+            return QObject::event(event);
+        QApplication::setWindowIcon(WindowIcon());
+        deleteLater();
+        return true;
+    }
+
+  private:
+    static constexpr QEvent::Type kGive = QEvent::User;
+};
+
 } // namespace
 
 QIcon WindowIcon() {
     return QIcon(new DrawnSizesEngine);
+}
+
+void GiveWindowIconAfterFirstFrame() {
+    new IconAfterFirstFrame;
 }
 
 } // namespace hc
