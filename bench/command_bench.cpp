@@ -1,12 +1,12 @@
 // What a press costs: the commands on a surface that does nothing (the bare
 // arithmetic), and the same presses on the real window, handled and painted.
+#include "commands/catenary_command.h"
+#include "commands/window_handlers.h"
 #include "drawing/demonstrations.h"
 #include "model/fault_status.h"
 #include "model/sheet.h"
 #include "null_surface.h"
-#include "window/catenary_command.h"
 #include "window/form1.h"
-#include "window/window_handlers.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 // logic, the budget's floor; `image` those controls over an image the size of the window, made and
 // filled; `label` the floor of any Qt window with text, a QWidget showing one QLabel. All live in
 // this one binary, built and linked the same way, so that only the window differs.
+#include "commands/control_table.h"
 #include "window/application.h"
-#include "window/control_table.h"
 #include "window/form1.h"
 
 #include <QApplication>

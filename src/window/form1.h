@@ -1,9 +1,9 @@
 #pragma once
 
+#include "commands/control_table.h"
 #include "drawing/drawing_surface.h"
 #include "model/sheet.h"
 #include "window/canvas.h"
-#include "window/control_table.h"
 #include "window/handler_run.h"
 #include "window/outer_size_keeper.h"
 

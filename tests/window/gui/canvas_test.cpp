@@ -1,9 +1,9 @@
+#include "commands/catenary_command.h"
 #include "model/sheet.h"
 #include "pixels.h"
 #include "support/named_rows.h"
 #include "support/recording_surface.h"
 #include "window/canvas.h"
-#include "window/catenary_command.h"
 
 #include <QGuiApplication>
 #include <QPainter>

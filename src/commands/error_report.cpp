@@ -1,8 +1,8 @@
-#include "window/error_report.h"
+#include "commands/error_report.h"
 
+#include "commands/control_table.h"
 #include "model/numeric.h"
 #include "model/run_error.h"
-#include "window/control_table.h"
 
 #include <string>
 

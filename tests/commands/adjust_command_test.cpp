@@ -1,11 +1,11 @@
 #include "command_fixture.h"
+#include "commands/adjust_command.h"
+#include "commands/catenary_command.h"
+#include "commands/error_report.h"
 #include "drawing/demonstrations.h"
 #include "model/run_error.h"
 #include "support/named_rows.h"
 #include "support/raised.h"
-#include "window/adjust_command.h"
-#include "window/catenary_command.h"
-#include "window/error_report.h"
 
 #include <gtest/gtest.h>
 

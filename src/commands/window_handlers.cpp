@@ -1,4 +1,4 @@
-#include "window/window_handlers.h"
+#include "commands/window_handlers.h"
 
 #include "drawing/drawing_surface.h"
 #include "drawing/frame.h"

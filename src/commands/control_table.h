@@ -1,11 +1,11 @@
 #pragma once
 
+#include "commands/adjust_command.h"
+#include "commands/catenary_command.h"
+#include "commands/run_command.h"
+#include "commands/window_handlers.h"
 #include "drawing/demonstrations.h"
 #include "model/text_box.h"
-#include "window/adjust_command.h"
-#include "window/catenary_command.h"
-#include "window/run_command.h"
-#include "window/window_handlers.h"
 
 #include <array>
 #include <string_view>

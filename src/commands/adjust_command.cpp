@@ -1,4 +1,4 @@
-#include "window/adjust_command.h"
+#include "commands/adjust_command.h"
 
 #include "drawing/drawing_surface.h"
 #include "model/fault_status.h"

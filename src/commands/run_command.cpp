@@ -1,9 +1,9 @@
-#include "window/run_command.h"
+#include "commands/run_command.h"
 
+#include "commands/error_report.h"
 #include "drawing/drawing_surface.h"
 #include "model/fault_status.h"
 #include "model/run_error.h"
-#include "window/error_report.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "window/catenary_command.h"
+#include "commands/catenary_command.h"
 
 #include "drawing/drawing_surface.h"
 #include "drawing/sweep.h"

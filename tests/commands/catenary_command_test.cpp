@@ -1,10 +1,10 @@
 #include "command_fixture.h"
+#include "commands/adjust_command.h"
+#include "commands/catenary_command.h"
+#include "commands/error_report.h"
 #include "model/exact_values.h"
 #include "model/run_error.h"
 #include "support/raised.h"
-#include "window/adjust_command.h"
-#include "window/catenary_command.h"
-#include "window/error_report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "command_fixture.h"
-#include "window/catenary_command.h"
-#include "window/window_handlers.h"
+#include "commands/catenary_command.h"
+#include "commands/window_handlers.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
