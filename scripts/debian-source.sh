@@ -1,6 +1,7 @@
-# Sourced by the scripts that build a library for Windows from Debian's own
-# source: debian_source fetches it, mingw_toolchain names the compiler that
-# builds it, with_progress reports on a long build.
+# Sourced by the scripts that build a library for Windows or WebAssembly from
+# Debian's own source: debian_source fetches it, mingw_toolchain and
+# emscripten_toolchain name the compilers that build it, with_progress
+# reports on a long build.
 #
 # debian_source WORK PACKAGE=VERSION unpacks that source package under WORK
 # and prints the directory it unpacked into.
@@ -71,4 +72,10 @@ wait_up_to() {
     sleep 1
   done
   ! kill -0 "$pid" 2>/dev/null
+}
+
+# The Debian packages of the toolchain that builds for WebAssembly, one "name
+# version" a line, for the same reasons as mingw_toolchain.
+emscripten_toolchain() {
+  dpkg-query -W -f='${Package} ${Version}\n' emscripten binaryen clang-14 lld-14 nodejs
 }

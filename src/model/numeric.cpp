@@ -1,5 +1,6 @@
 #include "model/numeric.h"
 
+#include "model/compat.h"
 #include "model/run_error.h"
 
 #include <algorithm>
@@ -108,7 +109,7 @@ double ToNumber(std::string_view text, std::string_view decimalSeparator) {
         ascii += (number.exponentNegative ? "e-" : "e") + number.exponentDigits;
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    const auto [end, ec] = compat::FromChars(ascii.data(), ascii.data() + ascii.size(), value);
     if (ec == std::errc::result_out_of_range) {
         if (Magnitude(number) > 0)
             throw RunError(ErrorKind::Overflow, Step::ReadNumber);
@@ -126,9 +127,10 @@ std::string ToText(double value, std::string_view decimalSeparator) {
     if (std::fabs(value) > kLargestFifteenDigits && std::isfinite(value))
         value = std::copysign(kLargestFifteenDigits, value);
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
-    const std::string_view digits(buffer.data(), result.ptr);
+    const auto result =
+        compat::ToCharsGeneral(buffer.data(), buffer.data() + buffer.size(), value, 15);
+    const std::string_view digits(buffer.data(),
+                                  static_cast<std::size_t>(result.ptr - buffer.data()));
 
     std::string text;
     for (char c : digits) {

@@ -1,5 +1,6 @@
 #include "model/power.h"
 
+#include "model/compat.h"
 #include "model/double_double.h"
 #include "model/exact_values.h"
 #include "model/exp_table.h"
@@ -32,7 +33,7 @@ bool IsOddInteger(double integer) {
 // square is exact, so its cube rounds once. Every binary32 value widened is one.
 bool SquaresExactly(double base) {
     constexpr std::uint64_t kLow27Bits = (std::uint64_t{1} << 27) - 1;
-    return std::fabs(base) >= 0x1p-511 && (std::bit_cast<std::uint64_t>(base) & kLow27Bits) == 0;
+    return std::fabs(base) >= 0x1p-511 && (compat::bit_cast<std::uint64_t>(base) & kLow27Bits) == 0;
 }
 
 // ln(base): the curve raises one base, E, to millions of exponents, so the
@@ -100,9 +101,9 @@ DoubleDouble ExpOfReduced(DoubleDouble t, int& scale) {
 // allowance of w.hi + w.lo: that is, whether that whole interval lies between
 // the midpoints around w.hi. Below a power of two the next double is half as far.
 bool RoundsToHigh(DoubleDouble w) {
-    const auto bits = std::bit_cast<std::uint64_t>(w.hi);
+    const auto bits = compat::bit_cast<std::uint64_t>(w.hi);
     constexpr std::uint64_t kSignificand = (std::uint64_t{1} << 52) - 1;
-    const double ulp = std::bit_cast<double>((bits & ~kSignificand) - (std::uint64_t{52} << 52));
+    const double ulp = compat::bit_cast<double>((bits & ~kSignificand) - (std::uint64_t{52} << 52));
     const double half = (bits & kSignificand) == 0 && w.lo < 0 ? ulp / 4 : ulp / 2;
     // Rounded, the sum falls below `half` only if it is below it exactly: `half`
     // is a power of two. The allowance is taken of w.hi rather than of e^t,
@@ -149,7 +150,8 @@ double CorrectlyRoundedPower(double base, double exponent) {
     const DoubleDouble w = ExpOfReduced(t, scale);
     if (!RoundsToHigh(w))
         return exact::Power(base, exponent);
-    const double twoToScale = std::bit_cast<double>(static_cast<std::uint64_t>(scale + 1023) << 52);
+    const double twoToScale =
+        compat::bit_cast<double>(static_cast<std::uint64_t>(scale + 1023) << 52);
     const double result = w.hi * twoToScale; // exact: the result is a normal double
     return negative ? -result : result;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 
 namespace hc {
 namespace {
@@ -125,9 +126,9 @@ TEST(ConversionLocaleTest, IgnoresTheCLibraryLocale) {
     // The Russian locale as glibc and as Windows name it.
     const bool russian = std::setlocale(LC_ALL, "ru_RU.UTF-8") != nullptr ||
                          std::setlocale(LC_ALL, "Russian_Russia.1251") != nullptr;
-    if (!russian)
-        GTEST_SKIP() << "no Russian locale is available";
-    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    // musl (the WebAssembly build's C library) accepts the name and keeps "."
+    if (!russian || std::string_view(std::localeconv()->decimal_point) != ",")
+        GTEST_SKIP() << "no C library locale with a decimal comma is available";
     EXPECT_EQ(ToText(2.5, "."), "2.5");
     EXPECT_EQ(ToNumber("2.5", "."), 2.5);
     EXPECT_EQ(ToNumber("2,5", "."), 2);

@@ -1,3 +1,4 @@
+#include "model/compat.h"
 // PowerOf against GNU MPFR, bit for bit, over the whole range of its use and
 // beyond: the exact power rounded once to the nearest double is the only
 // right answer, on every platform.
@@ -93,7 +94,7 @@ template <typename Make> void ExpectCorrectlyRounded(int count, Make make) {
         if (!std::isfinite(expected))
             continue; // beyond the range PowerOf raises; its own tests cover that
         const double actual = PowerOf(base, exponent);
-        if (std::bit_cast<std::uint64_t>(actual) != std::bit_cast<std::uint64_t>(expected) &&
+        if (compat::bit_cast<std::uint64_t>(actual) != compat::bit_cast<std::uint64_t>(expected) &&
             ++wrong <= 5)
             first << std::hexfloat << "\n  " << base << " ^ " << exponent << " = " << actual
                   << ", correctly rounded " << expected;
@@ -179,12 +180,12 @@ struct Known {
 // otherwise pass unseen, made alike in the fallback it was copied from.
 void ExpectKnown(const std::vector<Known>& rows) {
     for (const auto& [base, exponent, expected] : rows) {
-        const auto bits = std::bit_cast<std::uint64_t>(expected);
+        const auto bits = compat::bit_cast<std::uint64_t>(expected);
         std::ostringstream row;
         row << std::hexfloat << base << " ^ " << exponent << ", expected " << expected;
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(PowerOf(base, exponent)), bits)
+        EXPECT_EQ(compat::bit_cast<std::uint64_t>(PowerOf(base, exponent)), bits)
             << "PowerOf, " << row.str();
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(oracle.Power(base, exponent)), bits)
+        EXPECT_EQ(compat::bit_cast<std::uint64_t>(oracle.Power(base, exponent)), bits)
             << "the oracle, " << row.str();
     }
 }

@@ -40,10 +40,10 @@ TEST(PowerOfTest, NegativeBaseWithFractionalExponentIsInvalid) {
 }
 
 TEST(PowerOfTest, ResultBeyondTheDoubleRangeRaisesInsteadOfReturningInfinity) {
-    for (auto [base, exponent] :
+    for (const auto& power :
          {std::pair{2.7182818284, 709.79}, std::pair{1e155, 2.0}, std::pair{-1e103, 3.0}}) {
-        const auto error = Raised([&] { PowerOf(base, exponent); });
-        ASSERT_TRUE(error) << base << "^" << exponent << " returned";
+        const auto error = Raised([&] { PowerOf(power.first, power.second); });
+        ASSERT_TRUE(error) << power.first << "^" << power.second << " returned";
         EXPECT_EQ(error->kind(), ErrorKind::Overflow);
     }
     EXPECT_TRUE(std::isfinite(PowerOf(2.7182818284, 709.78)));

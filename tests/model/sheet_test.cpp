@@ -1,3 +1,4 @@
+#include "model/compat.h"
 #include "model/fault_status.h"
 #include "model/run_error.h"
 #include "model/sheet.h"
@@ -29,9 +30,9 @@ TEST(SheetTest, StartsAtZeroAndResetSetsOnlyThePlotConstants) {
     sheet.X = 0.0049982f;
     sheet.K = 800;
     ResetSheet(sheet);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(sheet.E), 0x4005BF0A8B12500BU);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(sheet.PlotW), 0x40BF400000000000U);
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(sheet.PlotH), 0x40BF400000000000U);
+    EXPECT_EQ(compat::bit_cast<std::uint64_t>(sheet.E), 0x4005BF0A8B12500BU);
+    EXPECT_EQ(compat::bit_cast<std::uint64_t>(sheet.PlotW), 0x40BF400000000000U);
+    EXPECT_EQ(compat::bit_cast<std::uint64_t>(sheet.PlotH), 0x40BF400000000000U);
     EXPECT_EQ(sheet.C, 1.4);
     EXPECT_EQ(sheet.X, 0.0049982f);
     EXPECT_EQ(sheet.K, 800);

@@ -1,0 +1,18 @@
+# The WebAssembly build (Debian's emscripten): the core compiled as it is for
+# the desktop, with C++ exceptions, which emcc otherwise turns into aborts.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+# hc_node_program(<target>): a program the tests run under node, which reads
+# and writes the real file system (a fuzz corpus, gtest's output) and grows
+# its memory as a native one does.
+function(hc_node_program target)
+  target_link_options(${target} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1)
+endfunction()
+
+# GoogleTest without threads, which the page and node's tests do without.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+
+# emcc 3.1.6's output fetches its .wasm when it finds a fetch(), which node
+# 18 and later have; it must read the file instead.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${NODE_JS_EXECUTABLE} --no-experimental-fetch)

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+
+namespace hc {
+
+// A rectangle of device pixels, the right and bottom edges excluded.
+struct DeviceRect {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    bool operator==(const DeviceRect&) const = default;
+};
+
+// Where a drawing in twips falls in the device pixels of one shell's surface:
+// `pixelsPerTwip` device-independent pixels to the twip, `ratio` device pixels
+// to the device-independent pixel, and the surface `width` × `height`
+// device-independent pixels. One mapping, with no rounding to a grid of whole
+// device-independent pixels, which at a ratio of 1.25 would leave every fifth
+// device column empty.
+class DeviceGrid {
+  public:
+    DeviceGrid(double pixelsPerTwip, double ratio, int width, int height);
+
+    // The surface's size in device pixels.
+    int deviceWidth() const { return deviceWidth_; }
+    int deviceHeight() const { return deviceHeight_; }
+
+    // The square a dot at (x, y) twips sets: round(ratio) device pixels a
+    // side (at least one), so that every dot is the same whole square at any
+    // ratio, from the device pixel under its exact position, clipped to the
+    // surface; nothing when the dot lies outside it (or is not a number).
+    std::optional<DeviceRect> Dot(double x, double y) const;
+
+  private:
+    double pixelsPerTwip_;
+    double ratio_;
+    int width_;
+    int height_;
+    int deviceWidth_;
+    int deviceHeight_;
+};
+
+} // namespace hc
