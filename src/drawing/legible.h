@@ -18,7 +18,9 @@ Rgb Legible(Rgb colour, Rgb background);
 // What each colour of a drawing becomes when the window's colours change:
 // the old background and foreground take the new ones, and each line colour
 // drawn (as asked for, before Legible) moves from its shade on the old
-// background to its shade on the new. Pairs of (was, becomes), changes only.
+// background to its shade on the new. Pairs of (was, becomes): first the
+// background's and the foreground's, then each shade that changes; a pixel
+// takes the first pair it matches.
 std::vector<std::pair<Rgb, Rgb>> NewShades(std::span<const Rgb> lineColours, Rgb oldBackground,
                                            Rgb newBackground, Rgb oldForeground, Rgb newForeground);
 

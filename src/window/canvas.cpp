@@ -1,9 +1,11 @@
 #include "window/canvas.h"
 
+#include "drawing/device_pixels.h"
+#include "drawing/legible.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace hc {
@@ -22,52 +24,13 @@ QPen PlainPen(QColor colour, qreal devicePixelRatio) {
     return pen;
 }
 
-// WCAG 2's relative luminance and contrast ratio.
-double Luminance(QRgb colour) {
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-           0.0722 * linear(qBlue(colour));
-}
-
-double Contrast(QRgb a, QRgb b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-constexpr double kLegibleContrast = 3;
-
 } // namespace
-
-QRgb Canvas::Legible(QRgb colour, QRgb background) {
-    colour |= 0xFF000000U;
-    if (Contrast(colour, background) >= kLegibleContrast)
-        return colour;
-    // The same hue and saturation, lightness moved away from the background's
-    // one step at a time, so that the change is the least that is enough.
-    const QColor asked = QColor::fromRgb(colour);
-    // Below 0.18 white stands out from the background more than black does.
-    const bool darkBackground = Luminance(background) < 0.18;
-    for (const int direction : {darkBackground ? 1 : -1, darkBackground ? -1 : 1}) {
-        for (int lightness = asked.lightness() + direction; lightness >= 0 && lightness <= 255;
-             lightness += direction) {
-            const QRgb shade =
-                QColor::fromHsl(asked.hslHue(), asked.hslSaturation(), lightness).rgb();
-            if (Contrast(shade, background) >= kLegibleContrast)
-                return shade;
-        }
-    }
-    return colour; // no shade stands out: black and white both do, so never reached
-}
 
 QColor Canvas::Drawn(QColor colour) {
     const QRgb asked = colour.rgb();
     if (std::find(lineColours_.begin(), lineColours_.end(), asked) == lineColours_.end())
         lineColours_.push_back(asked);
-    return QColor::fromRgb(Legible(asked, background_));
+    return QColor::fromRgb(0xFF000000U | Legible(asked, background_));
 }
 
 Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QRgb background, QRgb foreground)
@@ -161,29 +124,18 @@ void Canvas::SetColours(QRgb background, QRgb foreground) {
         image_ = QImage(); // made again, in the new background, when needed
         return;
     }
-    // Each line colour as it was drawn, and as it is to be on the new background.
     std::vector<std::pair<QRgb, QRgb>> shades;
-    for (const QRgb asked : lineColours_) {
-        const QRgb was = Legible(asked, background_);
-        const QRgb becomes = Legible(asked, background);
-        if (was != becomes)
-            shades.emplace_back(was, becomes);
-    }
+    for (const auto& [was, becomes] :
+         NewShades(lineColours_, background_, background, foreground_, foreground))
+        shades.emplace_back(0xFF000000U | was, 0xFF000000U | becomes);
     for (int y = 0; y < image_.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        for (int x = 0; x < image_.width(); ++x) {
-            if (line[x] == background_) {
-                line[x] = background;
-            } else if (line[x] == foreground_) {
-                line[x] = foreground;
-            } else {
-                for (const auto& [was, becomes] : shades)
-                    if (line[x] == was) {
-                        line[x] = becomes;
-                        break;
-                    }
-            }
-        }
+        for (int x = 0; x < image_.width(); ++x)
+            for (const auto& [was, becomes] : shades)
+                if (line[x] == was) {
+                    line[x] = becomes;
+                    break;
+                }
     }
     background_ = background;
     foreground_ = foreground;
@@ -211,32 +163,23 @@ bool Canvas::Line(QPointF from, QPointF to, QColor colour) {
 }
 
 bool Canvas::Point(QPointF at) {
-    const double x = at.x() * pixelsPerTwip_;
-    const double y = at.y() * pixelsPerTwip_;
-    // Written so that NaN falls outside too.
-    if (!(x >= 0 && x < size_.width() && y >= 0 && y < size_.height()))
+    const auto square =
+        DeviceGrid(pixelsPerTwip_, ratio_, size_.width(), size_.height()).Dot(at.x(), at.y());
+    if (!square)
         return true;
     // Plots set hundreds of dots per press: write the pixels straight into the
     // image rather than paying for a QPainter per dot.
-    // Every dot the same square of device pixels, also at fractional ratios,
-    // where the device pixels of one logical pixel alternate between 1 and 2.
-    // It starts at the device pixel under its exact position: the scaled corner
-    // of its logical pixel would never reach one device column in five at 1.25.
     QImage& image = Drawable();
-    const qreal ratio = ratio_;
-    const int side = std::max(1, qRound(ratio));
-    const int left = static_cast<int>(x * ratio); // non-negative: truncation floors
-    const int top = static_cast<int>(y * ratio);
-    const int right = std::min(left + side, image.width());
-    const int bottom = std::min(top + side, image.height());
-    for (int row = top; row < bottom; ++row) {
+    for (int row = square->top; row < square->bottom; ++row) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        std::fill(line + left, line + right, foreground_);
+        std::fill(line + square->left, line + square->right, foreground_);
     }
-    // The logical pixels the square touches: at fractional ratios it can
-    // start in the one before its position's and reach into the next.
+    // The device-independent pixels the square touches: at fractional ratios
+    // it can start in the one before its position's and reach into the next.
+    const qreal ratio = ratio_;
     const QRect touched =
-        QRectF(left / ratio, top / ratio, (right - left) / ratio, (bottom - top) / ratio)
+        QRectF(square->left / ratio, square->top / ratio, (square->right - square->left) / ratio,
+               (square->bottom - square->top) / ratio)
             .toAlignedRect();
     return Marked(touched & Bounds());
 }

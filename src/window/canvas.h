@@ -46,13 +46,8 @@ class Canvas {
 
     // A new theme: what was drawn in the old background and foreground takes the
     // new ones; the other colours (the frame, Primer's circle) stay, as far as
-    // the new background lets them be seen (Legible).
+    // the new background lets them be seen (Legible, drawing/legible.h).
     void SetColours(QRgb background, QRgb foreground);
-
-    // The colour as drawn on this background: itself where it stands out at
-    // least 3 : 1 (the contrast accessibility guidance asks of graphics),
-    // otherwise the nearest lighter or darker shade of it that does.
-    static QRgb Legible(QRgb colour, QRgb background);
 
     bool Clear();
     bool Line(QPointF from, QPointF to, QColor colour); // twips

@@ -10,13 +10,6 @@ namespace hc {
 
 namespace {
 
-// Well above an ordinary press (under a millisecond), so that no click flickers.
-constexpr qint64 kBusyAfterMs = 150;
-constexpr qint64 kShowEveryMs = 100;
-// Every long command is a sweep of millions of dots; reading the clock every
-// few thousand of them costs nothing a press could notice.
-constexpr unsigned kStepsBetweenClockReads = 4096;
-
 // Thrown through a running handler when its window is to close.
 struct Closed {};
 
@@ -77,10 +70,7 @@ std::optional<HandlerRun::Ended> HandlerRun::Run(const std::function<void()>& ha
     running_ = true;
     closeAsked_ = false;
     held_ = {};
-    workedBefore_ = 0;
-    lastShown_ = 0;
-    steps_ = 0;
-    clock_.start();
+    clock_ = WorkClock();
     const auto finish = [this] {
         running_ = false;
         Busy(false);
@@ -99,8 +89,13 @@ std::optional<HandlerRun::Ended> HandlerRun::Run(const std::function<void()>& ha
 }
 
 void HandlerRun::Step() {
-    if (++steps_ % kStepsBetweenClockReads == 0)
-        Check();
+    if (clock_.Step()) {
+        Busy(true);
+        ShowDrawing();
+        // The cursor and the drawing reach the screen only through the event loop.
+        const InputGuard guard;
+        QCoreApplication::processEvents();
+    }
     if (closeAsked_)
         throw Closed{};
 }
@@ -108,23 +103,17 @@ void HandlerRun::Step() {
 void HandlerRun::AskUser(QDialog& box) {
     if (closeAsked_)
         throw Closed{}; // nobody is left to answer
-    workedBefore_ = Worked();
-    clock_.invalidate();
+    clock_.Pause();
     Busy(false);
     ShowDrawing(); // what was drawn so far shows behind the box
     box.exec();
-    if (running_)
-        clock_.start();
+    clock_.Resume();
 }
 
 bool HandlerRun::Hold(WindowChanges changes) {
     if (running_)
         held_ |= changes;
     return running_;
-}
-
-qint64 HandlerRun::Worked() const {
-    return workedBefore_ + (clock_.isValid() ? clock_.elapsed() : 0);
 }
 
 void HandlerRun::Busy(bool busy) {
@@ -141,18 +130,6 @@ void HandlerRun::ShowDrawing() {
     const QRect unshown = canvas_.TakeUnshown();
     if (!unshown.isEmpty())
         window_.update(unshown);
-}
-
-void HandlerRun::Check() {
-    const qint64 worked = Worked();
-    if (worked < kBusyAfterMs || worked - lastShown_ < kShowEveryMs)
-        return;
-    Busy(true);
-    lastShown_ = worked;
-    ShowDrawing();
-    // The cursor and the drawing reach the screen only through the event loop.
-    const InputGuard guard;
-    QCoreApplication::processEvents();
 }
 
 bool HandlerRun::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "commands/work_clock.h"
+
 #include <QObject>
 #include <functional>
 #include <optional>
@@ -27,12 +28,11 @@ struct WindowChanges {
 };
 
 // The running of the window's handlers, one at a time, each to its end, and
-// everything while one runs that is not its own work: once the work has gone
-// on for 150 ms, the wait cursor and, every 100 ms, the canvas's new drawing
-// on the screen, with the window system's events let in and the user's
-// clicks and keys kept out; the time the user spends in a message box, which
-// is not work; a close asked for, which ends the handler at its next step;
-// and what the window system changed, handed back when the handler ends.
+// everything while one runs that is not its own work: when its WorkClock
+// says so, the wait cursor and the canvas's new drawing on the screen, with
+// the window system's events let in and the user's clicks and keys kept out; the time the user
+// spends in a message box, which is not work; a close asked for, which ends the handler at its next
+// step; and what the window system changed, handed back when the handler ends.
 class HandlerRun : public QObject {
   public:
     struct Ended {
@@ -60,20 +60,15 @@ class HandlerRun : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Check();
     void ShowDrawing();
     void Busy(bool busy);
-    qint64 Worked() const;
 
     QWidget& window_;
     Canvas& canvas_;
     bool running_ = false;
     bool closeAsked_ = false;
     WindowChanges held_;
-    QElapsedTimer clock_;     // the handler's work since it started or the user last answered
-    qint64 workedBefore_ = 0; // ms of work before the user last had the word
-    qint64 lastShown_ = 0;
-    unsigned steps_ = 0;
+    WorkClock clock_;
     bool busy_ = false; // the wait cursor is up
 };
 
