@@ -23,13 +23,17 @@ DeviceGrid::DeviceGrid(double pixelsPerTwip, double ratio, int width, int height
     , deviceWidth_(Nearest(width * ratio))
     , deviceHeight_(Nearest(height * ratio)) {}
 
+int DeviceGrid::Side() const {
+    return std::max(1, Nearest(ratio_));
+}
+
 std::optional<DeviceRect> DeviceGrid::Dot(double x, double y) const {
     const double px = x * pixelsPerTwip_;
     const double py = y * pixelsPerTwip_;
     // Written so that NaN falls outside too.
     if (!(px >= 0 && px < width_ && py >= 0 && py < height_))
         return std::nullopt;
-    const int side = std::max(1, Nearest(ratio_));
+    const int side = Side();
     // Non-negative, so truncation floors. The scaled corner of the dot's
     // device-independent pixel would never reach one device column in five
     // at 1.25.
@@ -37,6 +41,30 @@ std::optional<DeviceRect> DeviceGrid::Dot(double x, double y) const {
     const int top = static_cast<int>(py * ratio_);
     return DeviceRect{left, top, std::min(left + side, deviceWidth_),
                       std::min(top + side, deviceHeight_)};
+}
+
+std::optional<DeviceRect> DeviceGrid::Segment(double x1, double y1, double x2, double y2) const {
+    if (x1 != x2 && y1 != y2)
+        return std::nullopt;
+    const int side = Side();
+    // The first of the `side` device pixels a pen centred at device position
+    // d sets.
+    const auto first = [&](double twips) {
+        const double d = twips * pixelsPerTwip_ * ratio_;
+        return std::floor(d - (side - 1) / 2.0);
+    };
+    const double left = first(std::min(x1, x2));
+    const double right = first(std::max(x1, x2)) + side;
+    const double top = first(std::min(y1, y2));
+    const double bottom = first(std::max(y1, y2)) + side;
+    // Written so that NaN falls outside too.
+    if (!(right > 0 && left < deviceWidth_ && bottom > 0 && top < deviceHeight_))
+        return std::nullopt;
+    const auto clip = [](double value, int limit) {
+        return static_cast<int>(std::clamp(value, 0.0, static_cast<double>(limit)));
+    };
+    return DeviceRect{clip(left, deviceWidth_), clip(top, deviceHeight_), clip(right, deviceWidth_),
+                      clip(bottom, deviceHeight_)};
 }
 
 } // namespace hc

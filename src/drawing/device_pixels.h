@@ -32,8 +32,15 @@ class DeviceGrid {
     // ratio, from the device pixel under its exact position, clipped to the
     // surface; nothing when the dot lies outside it (or is not a number).
     std::optional<DeviceRect> Dot(double x, double y) const;
+    // The device pixels of a horizontal or vertical segment from (x1, y1) to
+    // (x2, y2) twips, both ends included, as wide as a dot and centred on its
+    // line, clipped to the surface: crisp at any ratio, for a shell with no
+    // line of its own that is. Nothing for a slanted segment or one wholly
+    // outside.
+    std::optional<DeviceRect> Segment(double x1, double y1, double x2, double y2) const;
 
   private:
+    int Side() const;
     double pixelsPerTwip_;
     double ratio_;
     int width_;

@@ -47,6 +47,35 @@ TEST(DeviceGridTest, TheDeviceSizeIsTheNearestWholePixel) {
     EXPECT_EQ(grid.deviceHeight(), 834); // 833.75
 }
 
+struct SegmentRow {
+    const char* name;
+    double ratio;
+    double x1, y1, x2, y2; // twips
+    std::optional<DeviceRect> pixels;
+};
+
+class SegmentTest : public testing::TestWithParam<SegmentRow> {};
+
+// The frame's lines in a browser: as wide as a dot, both ends set.
+TEST_P(SegmentTest, ASegmentIsAsWideAsADotWithBothEnds) {
+    const SegmentRow& row = GetParam();
+    EXPECT_EQ(DeviceGrid(96.0 / 1440, row.ratio, 667, 667).Segment(row.x1, row.y1, row.x2, row.y2),
+              row.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SegmentTest,
+    testing::Values(
+        // The x axis: device row 533.3, columns 0 to 533.3.
+        SegmentRow{"XAxisAtOne", 1, 0, 8000, 8000, 8000, DeviceRect{0, 533, 534, 534}},
+        SegmentRow{"XAxisAtTwo", 2, 0, 8000, 8000, 8000, DeviceRect{0, 1066, 1068, 1068}},
+        // A tick at 1.25: rows 658.3 to 666.7 of column 200.
+        SegmentRow{"TickAtOneAndAQuarter", 1.25, 2400, 8000, 2400, 7900,
+                   DeviceRect{200, 658, 201, 667}},
+        SegmentRow{"Slanted", 1, 0, 0, 100, 100, std::nullopt},
+        SegmentRow{"BeyondTheSurface", 1, 11000, 0, 11000, 100, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct ShadeRow {
     const char* name;
     Rgb colour;
