@@ -1,0 +1,110 @@
+// Writes the page from its template and the control table: the 25 controls
+// at their twip positions (15 twips to the CSS pixel), with their ids,
+// captions and texts, in tab order; the form's caption as its title. The
+// page is static, so that it shows at once, before its WebAssembly loads.
+//   make_page TEMPLATE OUTPUT
+#include "commands/control_table.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string Pixels(int twips) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%g", static_cast<double>(twips) / kTwipsPerPixel);
+    return std::string(number) + "px";
+}
+
+std::string Place(const hc::ControlSpec& control) {
+    return " style=\"left:" + Pixels(control.left) + ";top:" + Pixels(control.top) +
+           ";width:" + Pixels(control.width) + ";height:" + Pixels(control.height) + "\"";
+}
+
+std::string BoxId(hc::TextBox box) {
+    return "Text" + std::to_string(static_cast<int>(box));
+}
+
+std::string Control(const hc::ControlSpec& control, std::size_t row) {
+    const std::string id = "id=\"" + std::string(control.name) + "\"";
+    return std::visit(
+        [&](const auto& kind) -> std::string {
+            using Kind = std::decay_t<decltype(kind)>;
+            if constexpr (std::is_same_v<Kind, hc::BoxControl>) {
+                return "<input " + id + " type=\"text\" value=\"" + Escaped(control.text) +
+                       "\" aria-label=\"" + Escaped(kind.caption) +
+                       "\" autocomplete=\"off\" spellcheck=\"false\"" + Place(control) + ">";
+            } else if constexpr (std::is_same_v<Kind, hc::LabelControl>) {
+                return "<label " + id + " for=\"" + BoxId(kind.box) + "\"" + Place(control) + ">" +
+                       Escaped(control.text) + "</label>";
+            } else {
+                const std::string press =
+                    kind.handler ? " data-press=\"" + std::to_string(row) + "\"" : "";
+                return "<button " + id + " type=\"button\"" + press + Place(control) + ">" +
+                       Escaped(control.text) + "</button>";
+            }
+        },
+        control.kind);
+}
+
+void Replace(std::string& text, std::string_view placeholder, const std::string& value) {
+    for (auto at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc != 3) {
+        std::fputs("usage: make_page TEMPLATE OUTPUT\n", stderr);
+        return 2;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in) {
+        std::fprintf(stderr, "make_page: cannot read %s\n", argv[1]);
+        return 1;
+    }
+    std::string controls;
+    for (std::size_t row = 0; row < hc::kControls.size(); ++row)
+        controls += "    " + Control(hc::kControls[row], row) + "\n";
+    Replace(page, "@CONTROLS@", controls);
+    Replace(page, "@CAPTION@", Escaped(hc::kFormCaption));
+    Replace(page, "@WIDTH@", Pixels(hc::kDesignedClientWidth));
+    Replace(page, "@HEIGHT@", Pixels(hc::kDesignedClientHeight));
+    std::ofstream out(argv[2], std::ios::binary);
+    out << page;
+    if (!out) {
+        std::fprintf(stderr, "make_page: cannot write %s\n", argv[2]);
+        return 1;
+    }
+    return 0;
+}
