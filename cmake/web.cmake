@@ -1,5 +1,8 @@
 # The WebAssembly build (Debian's emscripten): the core compiled as it is for
 # the desktop, with C++ exceptions, which emcc otherwise turns into aborts.
+
+# Where the page is put together (src/web), and the browser tests find it.
+set(HANGING_CHAIN_SITE_DIR ${PROJECT_BINARY_DIR}/site)
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 

@@ -52,8 +52,10 @@ std::string BoxId(hc::TextBox box) {
     return "Text" + std::to_string(static_cast<int>(box));
 }
 
+// The focus starts in the first box, as in the desktop's window.
 std::string Control(const hc::ControlSpec& control, std::size_t row) {
-    const std::string id = "id=\"" + std::string(control.name) + "\"";
+    const bool first = row == 0;
+    const std::string id = "id=\"" + std::string(control.name) + "\"" + (first ? " autofocus" : "");
     return std::visit(
         [&](const auto& kind) -> std::string {
             using Kind = std::decay_t<decltype(kind)>;

@@ -48,9 +48,11 @@ var Page = (function () {
   // While a long press lets the page breathe, what the user clicks or types
   // is dropped, as the desktop drops it: the press would find its boxes
   // changed under it. The message box alone takes input.
+  // (Not pointerdown: a cancelled one suppresses the mousedown whose own
+  // cancelling keeps the focus where it was.)
   for (const type of ['keydown', 'keypress', 'keyup', 'beforeinput', 'paste', 'cut', 'drop',
                       'mousedown', 'mouseup', 'click', 'dblclick', 'auxclick', 'wheel',
-                      'pointerdown', 'pointerup', 'touchstart', 'touchend', 'contextmenu']) {
+                      'touchstart', 'touchend', 'contextmenu']) {
     window.addEventListener(type, (event) => {
       if (document.documentElement.classList.contains('busy') && !dialog.contains(event.target)) {
         event.preventDefault();
