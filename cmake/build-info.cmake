@@ -1,10 +1,19 @@
 # What a release's build information records (cmake/package/post-build.cmake
 # writes it beside the packages): the command that builds the release, the
 # Debian packages whose tools and libraries shape its bytes, and, for
-# Windows, what scripts/windows-qt and scripts/windows-mpfr built from
-# Debian's sources.
+# Windows and the page, what scripts/windows-qt, scripts/windows-mpfr and
+# scripts/web-mpfr built from Debian's sources.
 set(HANGING_CHAIN_LIBRARY_BUILD_INFO "")
-if(WIN32)
+if(EMSCRIPTEN)
+  set(HANGING_CHAIN_BUILD_COMMAND "scripts/web-mpfr && cmake --workflow --preset package-web")
+  set(HANGING_CHAIN_BUILD_PACKAGES
+      emscripten binaryen clang-14 lld-14 llvm-14 nodejs cmake ninja-build
+      libmpfr-dev libgmp-dev zip)
+  get_filename_component(mpfr_prefix "${HANGING_CHAIN_MPFR_PREFIX}" REALPATH)
+  if(EXISTS ${mpfr_prefix}/build-info)
+    list(APPEND HANGING_CHAIN_LIBRARY_BUILD_INFO ${mpfr_prefix}/build-info)
+  endif()
+elseif(WIN32)
   set(HANGING_CHAIN_BUILD_COMMAND
       "scripts/windows-qt && scripts/windows-mpfr && cmake --workflow --preset package-windows")
   set(HANGING_CHAIN_BUILD_PACKAGES
