@@ -1,13 +1,15 @@
 // Writes the page from its template and the control table: the 25 controls
 // at their twip positions (15 twips to the CSS pixel), with their ids,
-// captions and texts, in tab order; the form's caption as its title. The
-// page is static, so that it shows at once, before its WebAssembly loads.
-//   make_page TEMPLATE OUTPUT
+// captions and texts, in tab order; the form's caption as its title; the
+// program's icon inside the page. The page is static, so that it shows at
+// once, before its WebAssembly loads, and asks for nothing else.
+//   make_page TEMPLATE ICON OUTPUT
 #include "commands/control_table.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -76,6 +78,31 @@ std::string Control(const hc::ControlSpec& control, std::size_t row) {
         control.kind);
 }
 
+std::string Read(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in)
+        throw std::runtime_error(std::string("cannot read ") + path);
+    return text;
+}
+
+// An SVG as a data URL: what a URL may not hold raw, escaped; spaces kept.
+std::string DataUrl(std::string_view svg) {
+    std::string url = "data:image/svg+xml,";
+    for (const char c : svg) {
+        if (c == '\n')
+            continue;
+        if (c == '%' || c == '#' || c == '<' || c == '>' || c == '"') {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+            url += escaped;
+        } else {
+            url += c;
+        }
+    }
+    return url;
+}
+
 void Replace(std::string& text, std::string_view placeholder, const std::string& value) {
     for (auto at = text.find(placeholder); at != std::string::npos;
          at = text.find(placeholder, at + value.size()))
@@ -85,27 +112,26 @@ void Replace(std::string& text, std::string_view placeholder, const std::string&
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fputs("usage: make_page TEMPLATE OUTPUT\n", stderr);
+    if (argc != 4) {
+        std::fputs("usage: make_page TEMPLATE ICON OUTPUT\n", stderr);
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in) {
-        std::fprintf(stderr, "make_page: cannot read %s\n", argv[1]);
-        return 1;
-    }
-    std::string controls;
-    for (std::size_t row = 0; row < hc::kControls.size(); ++row)
-        controls += "    " + Control(hc::kControls[row], row) + "\n";
-    Replace(page, "@CONTROLS@", controls);
-    Replace(page, "@CAPTION@", Escaped(hc::kFormCaption));
-    Replace(page, "@WIDTH@", Pixels(hc::kDesignedClientWidth));
-    Replace(page, "@HEIGHT@", Pixels(hc::kDesignedClientHeight));
-    std::ofstream out(argv[2], std::ios::binary);
-    out << page;
-    if (!out) {
-        std::fprintf(stderr, "make_page: cannot write %s\n", argv[2]);
+    try {
+        std::string page = Read(argv[1]);
+        std::string controls;
+        for (std::size_t row = 0; row < hc::kControls.size(); ++row)
+            controls += "    " + Control(hc::kControls[row], row) + "\n";
+        Replace(page, "@CONTROLS@", controls);
+        Replace(page, "@CAPTION@", Escaped(hc::kFormCaption));
+        Replace(page, "@WIDTH@", Pixels(hc::kDesignedClientWidth));
+        Replace(page, "@HEIGHT@", Pixels(hc::kDesignedClientHeight));
+        Replace(page, "@ICON@", Escaped(DataUrl(Read(argv[2]))));
+        std::ofstream out(argv[3], std::ios::binary);
+        out << page;
+        if (!out)
+            throw std::runtime_error(std::string("cannot write ") + argv[3]);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "make_page: %s\n", error.what());
         return 1;
     }
     return 0;

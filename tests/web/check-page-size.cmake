@@ -1,0 +1,11 @@
+# Every file of the page, added up, against the budget: cmake -DSITE=… -DBUDGET=… -P
+file(GLOB files ${SITE}/*)
+set(total 0)
+foreach(file ${files})
+  file(SIZE ${file} size)
+  math(EXPR total "${total} + ${size}")
+endforeach()
+if(total GREATER BUDGET OR total EQUAL 0)
+  message(FATAL_ERROR "the page is ${total} bytes, over its budget of ${BUDGET}")
+endif()
+message(STATUS "the page is ${total} bytes of a budget of ${BUDGET}")
