@@ -85,19 +85,29 @@ var Page = (function () {
       change();
   }
 
+  // A zoom, or a screen of another ratio: the canvas is made again at the
+  // new ratio, with what was drawn scaled onto it, as the desktop keeps its
+  // drawing. Browsers tell it by a resize or by the resolution's media query.
+  function CheckRatio() {
+    if ((window.devicePixelRatio || 1) === ratio)
+      return;
+    WhenIdle(() => {
+      if ((window.devicePixelRatio || 1) === ratio)
+        return;
+      const old = document.createElement('canvas');
+      old.width = canvas.width;
+      old.height = canvas.height;
+      old.getContext('2d').drawImage(canvas, 0, 0);
+      SizeCanvas();
+      context.imageSmoothingEnabled = false;
+      context.drawImage(old, 0, 0, canvas.width, canvas.height);
+      Module._hc_set_ratio(ratio);
+    });
+  }
   function WatchRatio() {
     matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
       WatchRatio();
-      WhenIdle(() => {
-        const old = document.createElement('canvas');
-        old.width = canvas.width;
-        old.height = canvas.height;
-        old.getContext('2d').drawImage(canvas, 0, 0);
-        SizeCanvas();
-        context.imageSmoothingEnabled = false;
-        context.drawImage(old, 0, 0, canvas.width, canvas.height);
-        Module._hc_set_ratio(ratio);
-      });
+      CheckRatio();
     }, { once: true });
   }
 
@@ -114,6 +124,7 @@ var Page = (function () {
     for (const box of form.querySelectorAll('input'))
       box.addEventListener('blur', () => { box.setSelectionRange(0, 0); box.scrollLeft = 0; });
     WatchRatio();
+    window.addEventListener('resize', CheckRatio);
     matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => {
       WhenIdle(() => Module._hc_set_colours(...Colours()));
     });

@@ -443,6 +443,24 @@ class ScaleTwoTest(ScaleTest):
                                        [533, 917], [533, 918], [534, 917], [534, 918]])
 
 
+class ZoomTest(ScaleTest):
+    """A zoom from 100 % to 200 % between presses: the canvas is made again at
+    the new ratio, keeping what is drawn, and new dots are whole 2 × 2 squares."""
+
+    def test_after_a_zoom_the_drawing_stays_and_new_dots_fit_the_new_ratio(self):
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 900, "height": 800, "deviceScaleFactor": 2, "mobile": False})
+        try:
+            self.wait(lambda: self.js("return document.getElementById('plot').width") == 1334,
+                      "the canvas kept its size")
+            self.assertIn("#800000", self.js(CANVAS_COLOURS))  # the frame, scaled
+            width, ink = self.vertex_and_corner()
+            self.assertEqual(sorted(ink), [[0, 0], [0, 1], [1, 0], [1, 1],
+                                           [533, 917], [533, 918], [534, 917], [534, 918]])
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
 class DarkTest(PageTest):
     """A dark colour scheme: the frame's dark red takes the least lighter
     shade that stands out 3 : 1, as on the desktop."""
