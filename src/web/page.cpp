@@ -44,7 +44,8 @@ EMSCRIPTEN_KEEPALIVE void hc_start(const char* decimalSeparator, double ratio, i
 
 // How many device pixels `cssPixels` cover at `ratio`: the canvas's size.
 EMSCRIPTEN_KEEPALIVE int hc_device_pixels(double ratio, int cssPixels) {
-    return hc::DeviceGrid(1.0 / 15, ratio, cssPixels, cssPixels).deviceWidth();
+    return hc::DeviceGrid(hc::WebSurface::kPixelsPerTwip, ratio, cssPixels, cssPixels)
+        .deviceWidth();
 }
 
 EMSCRIPTEN_KEEPALIVE void hc_activate() {
@@ -55,9 +56,9 @@ EMSCRIPTEN_KEEPALIVE void hc_activate() {
 EMSCRIPTEN_KEEPALIVE void hc_press(int control) {
     if (control < 0 || control >= static_cast<int>(hc::kControls.size()))
         return;
-    const hc::ControlSpec& spec = hc::kControls[static_cast<std::size_t>(control)];
-    if (const auto* button = std::get_if<hc::ButtonControl>(&spec.kind); button && button->handler)
-        hc::Run(button->handler, spec.text);
+    const hc::ControlSpec& row = hc::kControls[static_cast<std::size_t>(control)];
+    if (const auto* button = std::get_if<hc::ButtonControl>(&row.kind); button && button->handler)
+        hc::Run(button->handler, row.text);
 }
 
 EMSCRIPTEN_KEEPALIVE void hc_set_ratio(double ratio) {

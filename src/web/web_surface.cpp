@@ -9,9 +9,6 @@ namespace hc {
 
 namespace {
 
-// 1 CSS pixel = 15 twips at 100 % zoom: 96 pixels to the inch.
-constexpr double kPixelsPerTwip = 1.0 / 15;
-
 Rgb FromBgr(Colour colour) {
     return (colour & 0xFF) << 16 | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }

@@ -19,6 +19,9 @@ namespace hc {
 // also lets the page breathe.
 class WebSurface : public DrawingSurface {
   public:
+    // 1 CSS pixel = 15 twips at 100 % zoom: 96 pixels to the inch.
+    static constexpr double kPixelsPerTwip = 1.0 / 15;
+
     // The canvas is `width` × `height` CSS pixels at `ratio` device pixels
     // each; 15 twips to the CSS pixel. Colours are 0xRRGGBB.
     WebSurface(std::string decimalSeparator, double ratio, int width, int height, Rgb background,
