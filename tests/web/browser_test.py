@@ -448,9 +448,19 @@ class ZoomTest(ScaleTest):
     the new ratio, keeping what is drawn, and new dots are whole 2 × 2 squares."""
 
     def test_after_a_zoom_the_drawing_stays_and_new_dots_fit_the_new_ratio(self):
+        # A zoom changes the ratio and the viewport's size in CSS pixels
+        # together. Chromium's emulation tells the page nothing when only
+        # the ratio changes, and of a ratio and a size changed in one call
+        # the resize may come first, while the ratio is still 1. So the ratio
+        # changes first and the size after it, which fires both the resize
+        # and the resolution's media query with the ratio already 2.
+        width, height = self.js("return [innerWidth, innerHeight]")
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": 900, "height": 800, "deviceScaleFactor": 2, "mobile": False})
+            "width": width, "height": height, "deviceScaleFactor": 2, "mobile": False})
         try:
+            self.wait(lambda: self.js("return devicePixelRatio") == 2, "the ratio stayed")
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height + 100, "deviceScaleFactor": 2, "mobile": False})
             self.wait(lambda: self.js("return document.getElementById('plot').width") == 1334,
                       "the canvas kept its size")
             self.assertIn("#800000", self.js(CANVAS_COLOURS))  # the frame, scaled
