@@ -5,6 +5,8 @@
 // once, before its WebAssembly loads, and asks for nothing else.
 //   make_page TEMPLATE ICON OUTPUT
 #include "commands/control_table.h"
+#include "model/compat.h"
+#include "web/web_surface.h"
 
 #include <cstdio>
 #include <fstream>
@@ -13,8 +15,6 @@
 #include <string>
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
 
 std::string Escaped(std::string_view text) {
     std::string out;
@@ -41,8 +41,9 @@ std::string Escaped(std::string_view text) {
 
 std::string Pixels(int twips) {
     char number[32];
-    std::snprintf(number, sizeof number, "%g", static_cast<double>(twips) / kTwipsPerPixel);
-    return std::string(number) + "px";
+    const auto written = hc::compat::ToCharsGeneral(number, number + sizeof number,
+                                                    twips * hc::WebSurface::kPixelsPerTwip, 6);
+    return std::string(number, written.ptr) + "px";
 }
 
 std::string Place(const hc::ControlSpec& control) {

@@ -170,8 +170,8 @@ var Page = (function () {
       context.fillText(line, 0, printLine);
       printLine += Math.ceil(size * 1.25);
     },
-    SetSize(which, twips) {
-      form.style[which === 0 ? 'width' : 'height'] = `${twips / 15}px`;
+    SetSize(which, pixels) {
+      form.style[which === 0 ? 'width' : 'height'] = `${pixels}px`;
     },
     Box(box) {
       return document.getElementById('Text' + box);

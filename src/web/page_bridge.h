@@ -10,7 +10,7 @@ void hc_page_clear(int background);
 void hc_page_line(double x1, double y1, double x2, double y2, int colour); // CSS pixels
 void hc_page_circle(double x, double y, double radius, int colour);        // CSS pixels
 void hc_page_print(const char* line, int colour);
-void hc_page_set_size(int which, double twips); // 0: width, 1: height
+void hc_page_set_size(int which, double pixels); // CSS pixels; 0: width, 1: height
 // The box's text as UTF-8, in memory the caller frees.
 char* hc_page_text(int box);
 void hc_page_set_text(int box, const char* text);

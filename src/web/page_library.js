@@ -6,7 +6,7 @@ mergeInto(LibraryManager.library, {
   hc_page_line: function (x1, y1, x2, y2, colour) { Page.Line(x1, y1, x2, y2, colour); },
   hc_page_circle: function (x, y, radius, colour) { Page.Circle(x, y, radius, colour); },
   hc_page_print: function (line, colour) { Page.Print(UTF8ToString(line), colour); },
-  hc_page_set_size: function (which, twips) { Page.SetSize(which, twips); },
+  hc_page_set_size: function (which, pixels) { Page.SetSize(which, pixels); },
   hc_page_text__deps: ['malloc'],
   hc_page_text: function (box) {
     const input = Page.Box(box);

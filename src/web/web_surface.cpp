@@ -102,12 +102,12 @@ void WebSurface::DoPrint(std::string_view line) {
 }
 
 bool WebSurface::DoSetWidth(float twips) {
-    hc_page_set_size(0, twips);
+    hc_page_set_size(0, twips * kPixelsPerTwip);
     return true;
 }
 
 bool WebSurface::DoSetHeight(float twips) {
-    hc_page_set_size(1, twips);
+    hc_page_set_size(1, twips * kPixelsPerTwip);
     return true;
 }
 
