@@ -147,18 +147,30 @@ Rgb Legible(Rgb colour, Rgb background) {
     return colour; // black and white both stand out from any background: never reached
 }
 
-std::vector<std::pair<Rgb, Rgb>> NewShades(std::span<const Rgb> lineColours, Rgb oldBackground,
-                                           Rgb newBackground, Rgb oldForeground,
-                                           Rgb newForeground) {
-    std::vector<std::pair<Rgb, Rgb>> shades = {
-        {oldBackground & 0xFFFFFF, newBackground & 0xFFFFFF},
-        {oldForeground & 0xFFFFFF, newForeground & 0xFFFFFF}};
-    for (const Rgb asked : lineColours) {
-        const Rgb was = Legible(asked, oldBackground);
-        const Rgb becomes = Legible(asked, newBackground);
+DrawingColours::DrawingColours(Rgb background, Rgb foreground)
+    : background_(background & 0xFFFFFF)
+    , foreground_(foreground & 0xFFFFFF) {}
+
+Rgb DrawingColours::Line(Rgb colour) {
+    colour &= 0xFFFFFF;
+    if (std::find(lines_.begin(), lines_.end(), colour) == lines_.end())
+        lines_.push_back(colour);
+    return Legible(colour, background_);
+}
+
+std::vector<std::pair<Rgb, Rgb>> DrawingColours::Change(Rgb background, Rgb foreground) {
+    background &= 0xFFFFFF;
+    foreground &= 0xFFFFFF;
+    std::vector<std::pair<Rgb, Rgb>> shades = {{background_, background},
+                                               {foreground_, foreground}};
+    for (const Rgb asked : lines_) {
+        const Rgb was = Legible(asked, background_);
+        const Rgb becomes = Legible(asked, background);
         if (was != becomes)
             shades.emplace_back(was, becomes);
     }
+    background_ = background;
+    foreground_ = foreground;
     return shades;
 }
 

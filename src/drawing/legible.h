@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -15,13 +14,28 @@ using Rgb = std::uint32_t;
 // nearest lighter or darker shade of it that does, by WCAG 2's contrast.
 Rgb Legible(Rgb colour, Rgb background);
 
-// What each colour of a drawing becomes when the window's colours change:
-// the old background and foreground take the new ones, and each line colour
-// drawn (as asked for, before Legible) moves from its shade on the old
-// background to its shade on the new. Pairs of (was, becomes): first the
-// background's and the foreground's, then each shade that changes; a pixel
-// takes the first pair it matches.
-std::vector<std::pair<Rgb, Rgb>> NewShades(std::span<const Rgb> lineColours, Rgb oldBackground,
-                                           Rgb newBackground, Rgb oldForeground, Rgb newForeground);
+// The colours of a drawing on its window: the window's background and
+// foreground, and each line in the legible shade of its colour, remembered so
+// that a new theme can move every pixel to its new colour. One per canvas.
+class DrawingColours {
+  public:
+    DrawingColours(Rgb background, Rgb foreground);
+
+    Rgb background() const { return background_; }
+    Rgb foreground() const { return foreground_; }
+    // The shade a line asked for in `colour` is drawn in.
+    Rgb Line(Rgb colour);
+    // The window's new colours. Returns what each colour drawn so far becomes:
+    // the old background and foreground the new ones, and each line's shade on
+    // the old background its shade on the new. Pairs of (was, becomes), first
+    // the background's and the foreground's, then each shade that changes; a
+    // pixel takes the first pair it matches.
+    std::vector<std::pair<Rgb, Rgb>> Change(Rgb background, Rgb foreground);
+
+  private:
+    Rgb background_;
+    Rgb foreground_;
+    std::vector<Rgb> lines_; // as asked for, before Legible
+};
 
 } // namespace hc

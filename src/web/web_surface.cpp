@@ -2,7 +2,6 @@
 
 #include "web/page_bridge.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace hc {
@@ -21,8 +20,7 @@ WebSurface::WebSurface(std::string decimalSeparator, double ratio, int width, in
     , grid_(kPixelsPerTwip, ratio, width, height)
     , width_(width)
     , height_(height)
-    , background_(background)
-    , foreground_(foreground) {}
+    , colours_(background, foreground) {}
 
 void WebSurface::Fill(const DeviceRect& rect, Rgb colour) {
     pending_.insert(pending_.end(),
@@ -44,31 +42,21 @@ void WebSurface::SetRatio(double ratio) {
 void WebSurface::SetColours(Rgb background, Rgb foreground) {
     Flush();
     std::vector<int> pairs;
-    for (const auto& [was, becomes] :
-         NewShades(lineColours_, background_, background, foreground_, foreground)) {
+    for (const auto& [was, becomes] : colours_.Change(background, foreground)) {
         pairs.push_back(static_cast<int>(was));
         pairs.push_back(static_cast<int>(becomes));
     }
     hc_page_recolour(pairs.data(), static_cast<int>(pairs.size() / 2));
-    background_ = background;
-    foreground_ = foreground;
-}
-
-Rgb WebSurface::Shade(Colour colour) {
-    const Rgb asked = FromBgr(colour);
-    if (std::find(lineColours_.begin(), lineColours_.end(), asked) == lineColours_.end())
-        lineColours_.push_back(asked);
-    return Legible(asked, background_);
 }
 
 bool WebSurface::DoCls() {
     pending_.clear();
-    hc_page_clear(static_cast<int>(background_));
+    hc_page_clear(static_cast<int>(colours_.background()));
     return true;
 }
 
 bool WebSurface::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    const Rgb shade = Shade(colour);
+    const Rgb shade = colours_.Line(FromBgr(colour));
     if (x1 != x2 && y1 != y2) { // never the frame's: the canvas's own line
         Flush();
         hc_page_line(x1 * kPixelsPerTwip, y1 * kPixelsPerTwip, x2 * kPixelsPerTwip,
@@ -85,20 +73,20 @@ bool WebSurface::DoPSet(float x, float y) {
         hc_page_breathe();
     }
     if (const auto dot = grid_.Dot(x, y))
-        Fill(*dot, foreground_);
+        Fill(*dot, colours_.foreground());
     return true;
 }
 
 bool WebSurface::DoCircle(float x, float y, float radius, Colour colour) {
     Flush();
     hc_page_circle(x * kPixelsPerTwip, y * kPixelsPerTwip, radius * kPixelsPerTwip,
-                   static_cast<int>(Shade(colour)));
+                   static_cast<int>(colours_.Line(FromBgr(colour))));
     return true;
 }
 
 void WebSurface::DoPrint(std::string_view line) {
     Flush();
-    hc_page_print(std::string(line).c_str(), static_cast<int>(foreground_));
+    hc_page_print(std::string(line).c_str(), static_cast<int>(colours_.foreground()));
 }
 
 bool WebSurface::DoSetWidth(float twips) {

@@ -52,15 +52,12 @@ class WebSurface : public DrawingSurface {
 
   private:
     void Fill(const DeviceRect& rect, Rgb colour);
-    Rgb Shade(Colour colour); // a line colour as drawn on the background
 
     std::string separator_;
     DeviceGrid grid_;
     int width_;
     int height_;
-    Rgb background_;
-    Rgb foreground_;
-    std::vector<Rgb> lineColours_;      // as asked for, before Legible
+    DrawingColours colours_;
     std::vector<std::int32_t> pending_; // left, top, right, bottom, colour; five a rectangle
     WorkClock clock_;
 };

@@ -26,24 +26,16 @@ QPen PlainPen(QColor colour, qreal devicePixelRatio) {
 
 } // namespace
 
-QColor Canvas::Drawn(QColor colour) {
-    const QRgb asked = colour.rgb();
-    if (std::find(lineColours_.begin(), lineColours_.end(), asked) == lineColours_.end())
-        lineColours_.push_back(asked);
-    return QColor::fromRgb(0xFF000000U | Legible(asked, background_));
-}
-
 Canvas::Canvas(double logicalDpi, qreal devicePixelRatio, QRgb background, QRgb foreground)
     : pixelsPerTwip_(logicalDpi / kTwipsPerInch)
-    , background_(background | 0xFF000000U)
-    , foreground_(foreground | 0xFF000000U)
+    , colours_(background, foreground)
     , ratio_(devicePixelRatio) {}
 
 void Canvas::MakeImage() const {
     if (image_.isNull()) {
         image_ = QImage(size_ * ratio_, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio_);
-        image_.fill(background_);
+        image_.fill(Background());
     }
 }
 
@@ -62,7 +54,7 @@ void Canvas::PaintOn(QPainter& painter, const QRegion& region) const {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     // Rectangle by rectangle: clipped to the region's holes, the painter would
     // build a mask of every scan line of the window first.
-    const QColor background = QColor::fromRgb(background_);
+    const QColor background = QColor::fromRgb(Background());
     for (const QRect& plain : region - copied)
         painter.fillRect(plain, background);
     for (const QRect& drawn : copied) {
@@ -102,7 +94,7 @@ void Canvas::Cover(QSize size, qreal devicePixelRatio) {
     const QSize wanted = size.expandedTo(current);
     QImage grown(wanted * devicePixelRatio, QImage::Format_RGB32);
     grown.setDevicePixelRatio(devicePixelRatio);
-    grown.fill(background_);
+    grown.fill(Background());
     if (!image_.isNull() && !image_.size().isEmpty()) {
         QPainter painter(&grown);
         painter.drawImage(QPointF(0, 0), image_);
@@ -113,21 +105,17 @@ void Canvas::Cover(QSize size, qreal devicePixelRatio) {
 }
 
 void Canvas::SetColours(QRgb background, QRgb foreground) {
-    background |= 0xFF000000U;
-    foreground |= 0xFF000000U;
-    if (background == background_ && foreground == foreground_)
+    if ((background & 0xFFFFFF) == colours_.background() &&
+        (foreground & 0xFFFFFF) == colours_.foreground())
         return;
     unshown_ = Bounds();
+    std::vector<std::pair<QRgb, QRgb>> shades;
+    for (const auto& [was, becomes] : colours_.Change(background, foreground))
+        shades.emplace_back(0xFF000000U | was, 0xFF000000U | becomes);
     if (drawn_.isEmpty()) {
-        background_ = background;
-        foreground_ = foreground;
         image_ = QImage(); // made again, in the new background, when needed
         return;
     }
-    std::vector<std::pair<QRgb, QRgb>> shades;
-    for (const auto& [was, becomes] :
-         NewShades(lineColours_, background_, background, foreground_, foreground))
-        shades.emplace_back(0xFF000000U | was, 0xFF000000U | becomes);
     for (int y = 0; y < image_.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
         for (int x = 0; x < image_.width(); ++x)
@@ -137,14 +125,12 @@ void Canvas::SetColours(QRgb background, QRgb foreground) {
                     break;
                 }
     }
-    background_ = background;
-    foreground_ = foreground;
 }
 
 bool Canvas::Clear() {
     // The image is kept: the frame is drawn again at once.
     if (!image_.isNull())
-        image_.fill(background_);
+        image_.fill(Background());
     drawn_ = QRegion();
     printPosition_ = {};
     unshown_ = Bounds();
@@ -172,7 +158,7 @@ bool Canvas::Point(QPointF at) {
     QImage& image = Drawable();
     for (int row = square->top; row < square->bottom; ++row) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        std::fill(line + square->left, line + square->right, foreground_);
+        std::fill(line + square->left, line + square->right, Foreground());
     }
     // The device-independent pixels the square touches: at fractional ratios
     // it can start in the one before its position's and reach into the next.
@@ -205,7 +191,7 @@ bool Canvas::PrintLine(const QString& text, const QFont& font) {
     QFont aliased = font;
     aliased.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(aliased);
-    painter.setPen(QColor::fromRgb(foreground_));
+    painter.setPen(QColor::fromRgb(Foreground()));
     const QFontMetricsF metrics(font);
     const QPointF baseline = printPosition_ + QPointF(0, metrics.ascent());
     painter.drawText(baseline, text);

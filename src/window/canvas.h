@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/legible.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -64,7 +66,9 @@ class Canvas {
   private:
     QPointF Map(QPointF twips) const { return twips * pixelsPerTwip_; }
     // A line's colour on the current background, remembered for a new theme.
-    QColor Drawn(QColor colour);
+    QColor Drawn(QColor colour) { return QColor::fromRgb(colours_.Line(colour.rgb())); }
+    QRgb Background() const { return 0xFF000000U | colours_.background(); }
+    QRgb Foreground() const { return 0xFF000000U | colours_.foreground(); }
     QRect Bounds() const { return QRect(QPoint(0, 0), size_); }
     void MakeImage() const;
     QImage& Drawable() {
@@ -74,11 +78,9 @@ class Canvas {
     bool Marked(QRect changed);
 
     double pixelsPerTwip_;
-    QRgb background_;
-    QRgb foreground_;
-    std::vector<QRgb> lineColours_; // as asked for, before Legible
-    mutable QImage image_;          // null until drawn on or asked for
-    QSize size_;                    // of the drawing, in device-independent pixels
+    DrawingColours colours_;
+    mutable QImage image_; // null until drawn on or asked for
+    QSize size_;           // of the drawing, in device-independent pixels
     qreal ratio_;
     // Covers every pixel not in the background; empty, there is nothing to
     // keep when the image grows.

@@ -30,9 +30,10 @@ struct WindowChanges {
 // The running of the window's handlers, one at a time, each to its end, and
 // everything while one runs that is not its own work: when its WorkClock
 // says so, the wait cursor and the canvas's new drawing on the screen, with
-// the window system's events let in and the user's clicks and keys kept out; the time the user
-// spends in a message box, which is not work; a close asked for, which ends the handler at its next
-// step; and what the window system changed, handed back when the handler ends.
+// the window system's events let in and the user's clicks and keys kept
+// out; the time the user spends in a message box, which is not work; a close
+// asked for, which ends the handler at its next step; and what the window
+// system changed, handed back when the handler ends.
 class HandlerRun : public QObject {
   public:
     struct Ended {

@@ -100,5 +100,24 @@ INSTANTIATE_TEST_SUITE_P(
                     ShadeRow{"YellowOnWhiteDarkens", 0xFFFF00, 0xFFFFFF, 0x9A9A00}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Each colour drawn, once, from its shade on the old window to its shade on
+// the new, and back: the shades of the rows above.
+TEST(DrawingColoursTest, ANewThemeMovesEveryColourDrawnToItsNewShade) {
+    using Pairs = std::vector<std::pair<Rgb, Rgb>>;
+    DrawingColours colours(0xFFFFFF, 0x000000);
+    EXPECT_EQ(colours.Line(0x800000), 0x800000U);
+    EXPECT_EQ(colours.Line(0x0000FF), 0x0000FFU);
+    EXPECT_EQ(colours.Line(0x800000), 0x800000U);
+    EXPECT_EQ(colours.Change(0x202020, 0xE0E0E0), (Pairs{{0xFFFFFF, 0x202020},
+                                                         {0x000000, 0xE0E0E0},
+                                                         {0x800000, 0xD80000},
+                                                         {0x0000FF, 0x4F4FFF}}));
+    EXPECT_EQ(colours.Line(0x800000), 0xD80000U);
+    EXPECT_EQ(colours.Change(0xFFFFFF, 0x000000), (Pairs{{0x202020, 0xFFFFFF},
+                                                         {0xE0E0E0, 0x000000},
+                                                         {0xD80000, 0x800000},
+                                                         {0x4F4FFF, 0x0000FF}}));
+}
+
 } // namespace
 } // namespace hc
