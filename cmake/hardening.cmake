@@ -1,0 +1,85 @@
+# The protections every program a user gets is built with: those that
+# Debian's dpkg-buildflags gives its packages with hardening=+all (Debian 12's
+# and, for stack clash and control flow, Debian 13's), for the two native
+# targets. tests/package/check-hardening reads them back out of the built
+# programs.
+#
+#   include(hardening)    in the project: every target, when
+#                         HANGING_CHAIN_HARDENING is on
+#   cmake -DHARDENING_TARGET=windows -P cmake/hardening.cmake
+#                         prints the compile flags, for the scripts that
+#                         build the static libraries the Windows program
+#                         carries inside it (scripts/windows-qt, windows-mpfr)
+#
+# Linux (ELF), on amd64:
+#   -fstack-protector-strong  a canary in every function with an array or an
+#                             address taken of a local
+#   -fstack-clash-protection  a large or variable frame touched page by page,
+#                             so that it cannot jump the guard page
+#   -fcf-protection           endbr64 at every indirect target, and shadow
+#                             stack compatibility recorded
+#   -D_FORTIFY_SOURCE=2       string and memory calls of known sizes checked;
+#                             needs optimisation, so not at -O0
+#   -Wformat -Werror=format-security -Wdate-time
+#   -Wl,-z,relro -Wl,-z,now   relocations read-only after start, all bound
+#                             at start
+#   PIE                       Debian's compiler makes position-independent
+#                             executables by default; the check keeps it so
+#
+# Windows (PE, mingw-w64): the stack protector and the fortified calls, whose
+# runtime (libssp) the toolchain file's -static links into the program.
+# High-entropy ASLR, ASLR and DEP are binutils' defaults. Left out:
+# -fstack-clash-protection, which changes nothing there (Windows touches a
+# large frame page by page already, through ___chkstk_ms); -fcf-protection,
+# whose endbr64 Windows ignores (its control-flow guard is another mechanism,
+# which GNU ld cannot mark); relro and now, which PE has no form of.
+# WebAssembly has none of these: its return addresses and its code are out of
+# the program's reach, and the page's Content-Security-Policy protects it.
+
+set(hc_hardening_linux_compile
+    -fstack-protector-strong -fstack-clash-protection -fcf-protection
+    -Wformat -Werror=format-security -Wdate-time)
+set(hc_hardening_linux_link -Wl,-z,relro -Wl,-z,now)
+# Debian 12's own start files (Scrt1.o, crti.o, crtn.o of libc6-dev 2.36)
+# carry no CET property, and the linker drops the marking of the whole
+# program for them, although their code is plain calls and returns. Linux
+# enforces the shadow stack alone (kernel 6.6, glibc 2.39), never indirect
+# branch tracking, so the marking only says what the code is compatible with.
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$" OR HARDENING_TARGET STREQUAL "linux")
+  list(APPEND hc_hardening_linux_link -Wl,-z,shstk -Wl,-z,ibt)
+endif()
+set(hc_hardening_windows_compile -fstack-protector-strong)
+# Level 2, as Debian 12's dpkg-buildflags gives it.
+set(hc_hardening_fortify -D_FORTIFY_SOURCE=2)
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  if(HARDENING_TARGET STREQUAL "windows")
+    set(flags ${hc_hardening_windows_compile} ${hc_hardening_fortify})
+  elseif(HARDENING_TARGET STREQUAL "linux")
+    set(flags ${hc_hardening_linux_compile} ${hc_hardening_fortify})
+  else()
+    message(FATAL_ERROR "HARDENING_TARGET must be linux or windows, not '${HARDENING_TARGET}'")
+  endif()
+  list(JOIN flags " " flags)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${flags}")
+  return()
+endif()
+
+# The sanitizers check more than these, and fortified calls hide overflows
+# from AddressSanitizer; their presets turn this off.
+option(HANGING_CHAIN_HARDENING "Build with the protections of Debian's hardening=+all" ON)
+set(HANGING_CHAIN_HARDENED OFF)
+if(HANGING_CHAIN_HARDENING AND NOT EMSCRIPTEN AND NOT MSVC)
+  if(WIN32)
+    add_compile_options(${hc_hardening_windows_compile})
+    # On the link line, so that the compiler driver adds libssp.
+    add_link_options(${hc_hardening_windows_compile})
+  else()
+    add_compile_options(${hc_hardening_linux_compile})
+    add_link_options(${hc_hardening_linux_link})
+  endif()
+  # A compiler that defines it already (Ubuntu's) must not warn of a second
+  # definition.
+  add_compile_options("$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE;${hc_hardening_fortify}>")
+  set(HANGING_CHAIN_HARDENED ON)
+endif()
