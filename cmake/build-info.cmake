@@ -4,11 +4,22 @@
 # Windows and the page, what scripts/windows-qt, scripts/windows-mpfr and
 # scripts/web-mpfr built from Debian's sources.
 set(HANGING_CHAIN_LIBRARY_BUILD_INFO "")
+
+# hc_toolchain_packages(<var> <target>): the target's compilers, from the one
+# list of them that scripts/install-deps and scripts/library-cache.sh read too.
+function(hc_toolchain_packages var target)
+  set(list_file ${PROJECT_SOURCE_DIR}/cmake/toolchain-packages.txt)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
+  file(STRINGS ${list_file} line REGEX "^${target}: ")
+  string(REGEX REPLACE "^${target}: " "" line "${line}")
+  separate_arguments(line UNIX_COMMAND "${line}")
+  set(${var} ${line} PARENT_SCOPE)
+endfunction()
+
 if(EMSCRIPTEN)
   set(HANGING_CHAIN_BUILD_COMMAND "scripts/web-mpfr && cmake --workflow --preset package-web")
-  set(HANGING_CHAIN_BUILD_PACKAGES
-      emscripten binaryen clang-14 lld-14 llvm-14 nodejs cmake ninja-build
-      libmpfr-dev libgmp-dev zip)
+  hc_toolchain_packages(HANGING_CHAIN_BUILD_PACKAGES web)
+  list(APPEND HANGING_CHAIN_BUILD_PACKAGES llvm-14 cmake ninja-build libmpfr-dev libgmp-dev zip)
   get_filename_component(mpfr_prefix "${HANGING_CHAIN_MPFR_PREFIX}" REALPATH)
   if(EXISTS ${mpfr_prefix}/build-info)
     list(APPEND HANGING_CHAIN_LIBRARY_BUILD_INFO ${mpfr_prefix}/build-info)
@@ -16,10 +27,10 @@ if(EMSCRIPTEN)
 elseif(WIN32)
   set(HANGING_CHAIN_BUILD_COMMAND
       "scripts/windows-qt && scripts/windows-mpfr && cmake --workflow --preset package-windows")
-  set(HANGING_CHAIN_BUILD_PACKAGES
-      gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-      binutils-mingw-w64-x86-64 cmake ninja-build qt6-base-dev-tools
-      qt6-translations-l10n librsvg2-bin librsvg2-2 libcairo2 libpng16-16 icoutils nsis)
+  hc_toolchain_packages(HANGING_CHAIN_BUILD_PACKAGES windows)
+  list(APPEND HANGING_CHAIN_BUILD_PACKAGES
+       cmake ninja-build qt6-base-dev-tools
+       qt6-translations-l10n librsvg2-bin librsvg2-2 libcairo2 libpng16-16 icoutils nsis)
   get_filename_component(qt_prefix "${Qt6_DIR}/../../.." REALPATH)
   get_filename_component(mpfr_prefix "${HANGING_CHAIN_MPFR_PREFIX}" REALPATH)
   foreach(file ${qt_prefix}/build-info ${mpfr_prefix}/build-info)
@@ -29,8 +40,8 @@ elseif(WIN32)
   endforeach()
 else()
   set(HANGING_CHAIN_BUILD_COMMAND "cmake --workflow --preset package-deb")
-  set(HANGING_CHAIN_BUILD_PACKAGES
-      g++-12 gcc-12 cpp-12 libstdc++-12-dev libgcc-12-dev libc6-dev binutils
+  hc_toolchain_packages(HANGING_CHAIN_BUILD_PACKAGES linux)
+  list(APPEND HANGING_CHAIN_BUILD_PACKAGES
       cmake ninja-build qt6-base-dev qt6-base-dev-tools libqt6core6 libqt6gui6
       libqt6widgets6 libmpfr-dev libmpfr6 libgmp-dev librsvg2-bin librsvg2-2
       libcairo2 libpng16-16 gzip dpkg dpkg-dev file liblzma5)

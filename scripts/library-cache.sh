@@ -1,8 +1,78 @@
 # Sourced by the scripts that build a library for Windows or WebAssembly from
-# Debian's own source: debian_source fetches it, mingw_toolchain and
-# emscripten_toolchain name the compilers that build it, with_progress
-# reports on a long build.
+# Debian's own source, once, into a cache outside the build tree
+# (scripts/windows-qt, scripts/windows-mpfr, scripts/web-mpfr). Each of them
+# says only what is its own: the sources, the options, the target.
 #
+#   cached_library NAME FOLDER LINK WHAT ESTIMATE INFO BUILD
+#       the whole recipe: under a lock, unless ~/.cache/hanging-chain/FOLDER
+#       is complete, calls BUILD PREFIX WORK to build into it, then marks it
+#       complete; then writes its build information INFO and points LINK at it
+#   recipe_of          the recipe hash of what standard input lists
+#   toolchain_versions TARGET    the target's compilers, "name version" a line
+#   debian_source WORK PACKAGE=VERSION    unpacks Debian's source
+#   hardening_flags TARGET       the compile flags of cmake/hardening.cmake
+#   upstream VERSION   a Debian version without its epoch and revision
+#   with_progress LABEL LOG COMMAND...    a long quiet command, with progress
+
+library_cache_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cache=$HOME/.cache/hanging-chain
+jobs=$(nproc)
+
+cached_library() {
+  local name=$1 folder=$2 link=$3 what=$4 estimate=$5 info=$6 build=$7
+  local prefix=$cache/$folder
+  mkdir -p "$cache"
+  exec 9>"$cache/$name.lock"
+  flock 9
+  if [ ! -e "$prefix/.complete" ]; then
+    echo "$name: building $what into $prefix ($estimate)"
+    local started=$SECONDS
+    rm -rf "$prefix"
+    work=$cache/work-$folder
+    rm -rf "$work"
+    mkdir -p "$work"
+    # shellcheck disable=SC2064
+    trap "echo '$name: failed; the logs are in $work' >&2" ERR
+    "$build" "$prefix" "$work"
+    touch "$prefix/.complete"
+    rm -rf "$work"
+    trap - ERR
+    echo "$name: built in $((SECONDS - started)) s, $(du -sh "$prefix" | cut -f1)"
+  fi
+  # What a release's build information names of this library.
+  echo "$info" >"$prefix/build-info"
+  ln -sfn "$folder" "$cache/$link"
+}
+
+# A library's recipe: the first 12 hex digits of the SHA-256 of everything
+# that shapes its bytes, listed on standard input. Changing any of it builds a
+# new library beside the old one.
+recipe_of() {
+  sha256sum | cut -c1-12
+}
+
+# The Debian packages of a target's compilers, from the one list of them.
+toolchain_packages() {
+  sed -n "s/^$1: //p" "$library_cache_root/cmake/toolchain-packages.txt"
+}
+
+# The same, with the versions installed here: a library built by another
+# toolchain is another library, so a recipe hashes these, and the build
+# information of a release records them.
+toolchain_versions() {
+  # shellcheck disable=SC2046
+  dpkg-query -W -f='${Package} ${Version}\n' $(toolchain_packages "$1")
+}
+
+hardening_flags() {
+  cmake -DHARDENING_TARGET="$1" -P "$library_cache_root/cmake/hardening.cmake"
+}
+
+upstream() {
+  local v=${1#*:}
+  echo "${v%%[+-]*}"
+}
+
 # debian_source WORK PACKAGE=VERSION unpacks that source package under WORK
 # and prints the directory it unpacked into.
 #
@@ -37,16 +107,6 @@ debian_source() {
   echo "$dir"
 }
 
-# The Debian packages of the cross toolchain that builds for Windows, one
-# "name version" a line: a library built by another toolchain is another
-# library, so a build's recipe hashes these, and the build information of a
-# release records them.
-mingw_toolchain() {
-  dpkg-query -W -f='${Package} ${Version}\n' \
-    gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix \
-    mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-}
-
 # Runs a long quiet command with its output in LOG, and every half minute
 # tells how far it is: the last "[n/N]" line ninja wrote, or the log's size.
 with_progress() {
@@ -72,10 +132,4 @@ wait_up_to() {
     sleep 1
   done
   ! kill -0 "$pid" 2>/dev/null
-}
-
-# The Debian packages of the toolchain that builds for WebAssembly, one "name
-# version" a line, for the same reasons as mingw_toolchain.
-emscripten_toolchain() {
-  dpkg-query -W -f='${Package} ${Version}\n' emscripten binaryen clang-14 lld-14 nodejs
 }
