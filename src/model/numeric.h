@@ -7,10 +7,12 @@
 
 namespace hc {
 
-// Reads the number at the start of a text box's text. Blanks, tabs and line
-// feeds anywhere are ignored; then an optional sign, digits, one decimal
-// separator and an optional exponent (E or D) are read, and whatever follows
-// is ignored. Text that does not start with a number reads as 0.
+// Reads the number at the start of a text box's text, in UTF-8. Blanks, tabs,
+// line feeds and the no-break spaces U+00A0 and U+202F anywhere are ignored;
+// then an optional sign, digits, one decimal separator and an optional
+// exponent (E or D) are read, and whatever follows is ignored. Text that does
+// not start with a number reads as 0. A digit is a decimal digit of any script
+// ("٣", "३", the full-width "３"), read as its value.
 //
 // "." is always a decimal separator. So is `decimalSeparator`, the one ToText
 // writes for the user's locale, so that the program reads back its own output

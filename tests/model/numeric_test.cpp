@@ -5,9 +5,12 @@
 
 #include <clocale>
 #include <cmath>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hc {
 namespace {
@@ -66,9 +69,91 @@ INSTANTIATE_TEST_SUITE_P(MultiByteSeparator, ToNumberTest,
                                          ToNumberRow{"CommaEndsIt", "3,25", "\u066B", 3}),
                          [](const auto& info) { return info.param.name; });
 
+// Digits of any script, as keyboards and number formats give them: Arabic
+// (ar-EG), Persian (fa-IR), Devanagari, full-width (Chinese and Japanese
+// input), mathematical and Adlam; the no-break spaces a formatted number
+// carries. What is not a decimal digit or one of those blanks ends the number.
+INSTANTIATE_TEST_SUITE_P(
+    AnyScript, ToNumberTest,
+    testing::Values(ToNumberRow{"ArabicIndic", "\u0662\u066B\u0665", "\u066B", 2.5},
+                    ToNumberRow{"Persian", "\u06F2\u066B\u06F5", "\u066B", 2.5},
+                    ToNumberRow{"PersianNegative", "-\u06F3\u066B\u06F2\u06F5", "\u066B", -3.25},
+                    ToNumberRow{"PersianWithPoint", "\u06F8.\u06F5", "\u066B", 8.5},
+                    ToNumberRow{"Devanagari", "\u0969.\u0967\u096A", ".", 3.14},
+                    ToNumberRow{"FullWidth", "\uFF12", ".", 2},
+                    ToNumberRow{"FullWidthStopEnds", "\uFF11\uFF0E\uFF15", ".", 1},
+                    ToNumberRow{"MathematicalBold", "\U0001D7D0\U0001D7D3", ".", 25},
+                    ToNumberRow{"MathematicalMonospaceNine", "\U0001D7FF", ".", 9},
+                    ToNumberRow{"Adlam", "\U0001E951\U0001E950", ".", 10},
+                    ToNumberRow{"MixedScripts", "1\u0662\u09E9", ".", 123},
+                    ToNumberRow{"ExponentDigits", "1e\u0663", ".", 1000},
+                    ToNumberRow{"NoBreakSpace", "1\u00A0000,5", ",", 1000.5},
+                    ToNumberRow{"NarrowNoBreakSpace", "-1\u202F000\u202F000,25", ",", -1000000.25},
+                    ToNumberRow{"ThinSpaceEnds", "1\u2009000", ",", 1},
+                    ToNumberRow{"SuperscriptEnds", "2\u00B2", ".", 2},
+                    ToNumberRow{"CircledDigitIsNoNumber", "\u2460", ".", 0},
+                    ToNumberRow{"RomanNumeralIsNoNumber", "\u216B", ".", 0},
+                    ToNumberRow{"InvalidByteEnds",
+                                "2\xFF"
+                                "3",
+                                ".", 2},
+                    ToNumberRow{"OverlongDigitEnds", "2\xC0\xB3", ".", 2},
+                    ToNumberRow{"EncodedSurrogateEnds", "2\xED\xA0\x80", ".", 2},
+                    ToNumberRow{"TruncatedSequenceEnds", "2\xD9", ".", 2},
+                    ToNumberRow{"CommaUnderPointStillEnds", "\u06F0,\u06F5", ".", 0}),
+    [](const auto& info) { return info.param.name; });
+
+std::string Utf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+// Against the Unicode Character Database (Debian's unicode-data): every
+// decimal digit reads as its value, and every other character beyond ASCII,
+// the two no-break spaces aside, ends the number.
+TEST(ToNumberUnicodeTest, ReadsEveryDecimalDigitOfTheCharacterDatabaseAndNothingElse) {
+    std::ifstream data("/usr/share/unicode/UnicodeData.txt");
+    if (!data)
+        GTEST_SKIP() << "no /usr/share/unicode/UnicodeData.txt (scripts/install-deps installs it)";
+    int digits = 0;
+    int others = 0;
+    for (std::string line; std::getline(data, line);) {
+        std::vector<std::string> fields;
+        std::istringstream in(line);
+        for (std::string field; std::getline(in, field, ';');)
+            fields.push_back(field);
+        ASSERT_GE(fields.size(), 7U) << line;
+        const auto c = static_cast<char32_t>(std::stoul(fields[0], nullptr, 16));
+        if (fields[2] == "Nd") {
+            EXPECT_EQ(ToNumber(Utf8(c)), std::stoi(fields[6])) << fields[0];
+            ++digits;
+        } else if (c >= 0x80 && c != 0xA0 && c != 0x202F && fields[2] != "Cs") {
+            EXPECT_EQ(ToNumber("1" + Utf8(c) + "2"), 1) << fields[0];
+            ++others;
+        }
+    }
+    EXPECT_GE(digits, 680); // Unicode 15.0's
+    EXPECT_GT(others, 30000);
+}
+
 TEST(ToNumberOverflowTest, NumbersBeyondTheDoubleRangeRaiseOverflow) {
-    for (const char* text :
-         {"1e400", "-1e309", "1.7976931348623159e308", "1e99999999999999999999", "0.001e312"}) {
+    for (const char* text : {"1e400", "-1e309", "1.7976931348623159e308", "1e99999999999999999999",
+                             "0.001e312", "\uFF11e\u0664\u0660\u0660"}) {
         try {
             ToNumber(text);
             ADD_FAILURE() << text << " read without error";

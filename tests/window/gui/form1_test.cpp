@@ -126,6 +126,19 @@ TEST_F(Form1Test, UnderARussianLocaleResultsUseADecimalComma) {
     EXPECT_EQ(Box("Text8")->text(), QStringLiteral("3,08866944394248"));
 }
 
+// What a Persian keyboard types, and a number copied from a Russian text:
+// the window hands the boxes' text to the reading rule whole.
+TEST_F(Form1Test, BoxesReadDigitsOfAnyScriptAndNoBreakSpaces) {
+    form.reset();
+    Start(QLocale(QLocale::Persian, QLocale::Iran));
+    Type("Text1", QStringLiteral("\u06F1\u066B\u06F4")); // ۱٫۴
+    Type("Text2", QStringLiteral("\uFF12"));             // a full-width 2
+    Type("Text6", QStringLiteral("\u00A0\u06F3\u066B\u06F3\u202F"));
+    EXPECT_TRUE(Click("Command8").empty());
+    EXPECT_EQ(Box("Text8")->text(), QStringLiteral("3\u066B08866944394248"));
+    EXPECT_EQ(Box("Text5")->text(), QStringLiteral("2\u066B75315799291358"));
+}
+
 TEST_F(Form1Test, ClearAfterAPlotRedrawsTheFrameWidensTheWindowAndKeepsC) {
     Click("Command8");
     Click("Command1");
