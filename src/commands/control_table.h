@@ -78,12 +78,34 @@ inline constexpr std::array<ControlSpec, 25> kControls = {{
     {"Label7", LabelControl{TextBox::Text9}, "YA", 9840, 4560, 255, 255},
 }};
 
-// The caption of a text box, from its row of the table.
-constexpr std::string_view CaptionOf(TextBox box) {
+// The row of a text box; every box has one (below).
+constexpr const ControlSpec& RowOf(TextBox box) {
     for (const ControlSpec& control : kControls)
         if (const auto* entry = std::get_if<BoxControl>(&control.kind); entry && entry->box == box)
-            return entry->caption;
-    return {};
+            return control;
+    return kControls.front();
+}
+
+constexpr bool EveryBoxHasItsRow() {
+    for (int box = static_cast<int>(TextBox::Text1); box <= static_cast<int>(TextBox::Text9);
+         ++box) {
+        const ControlSpec& row = RowOf(static_cast<TextBox>(box));
+        const auto* entry = std::get_if<BoxControl>(&row.kind);
+        if (entry == nullptr || entry->box != static_cast<TextBox>(box))
+            return false;
+    }
+    return true;
+}
+static_assert(EveryBoxHasItsRow());
+
+// The caption of a text box, from its row of the table.
+constexpr std::string_view CaptionOf(TextBox box) {
+    return std::get<BoxControl>(RowOf(box).kind).caption;
+}
+
+// The name of a text box's control ("Text1"), from its row of the table.
+constexpr std::string_view NameOf(TextBox box) {
+    return RowOf(box).name;
 }
 
 } // namespace hc

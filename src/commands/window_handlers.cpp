@@ -7,16 +7,16 @@
 namespace hc {
 
 void ActivateHandler(Sheet& sheet, DrawingSurface& surface) {
-    surface.SetWidth(7000);
-    surface.SetHeight(10000);
+    surface.SetWidth(kActivatedWidth);
+    surface.SetHeight(kWindowHeight);
     ResetSheet(sheet);
     DrawFrame(sheet, surface);
 }
 
 void ClearCommand(Sheet& sheet, DrawingSurface& surface) {
     surface.Cls();
-    surface.SetWidth(10000);
-    surface.SetHeight(10000);
+    surface.SetWidth(kClearedWidth);
+    surface.SetHeight(kWindowHeight);
     ResetSheet(sheet);
     DrawFrame(sheet, surface);
 }

@@ -23,8 +23,18 @@ DeviceGrid::DeviceGrid(double pixelsPerTwip, double ratio, int width, int height
     , deviceWidth_(Nearest(width * ratio))
     , deviceHeight_(Nearest(height * ratio)) {}
 
-int DeviceGrid::Side() const {
-    return std::max(1, Nearest(ratio_));
+DeviceGrid DeviceGrid::OfDevicePixels(double pixelsPerTwip, double ratio, int deviceWidth,
+                                      int deviceHeight) {
+    DeviceGrid grid(pixelsPerTwip, ratio, 0, 0);
+    grid.width_ = deviceWidth / ratio;
+    grid.height_ = deviceHeight / ratio;
+    grid.deviceWidth_ = deviceWidth;
+    grid.deviceHeight_ = deviceHeight;
+    return grid;
+}
+
+int DotPixels(double ratio) {
+    return std::max(1, Nearest(ratio));
 }
 
 std::optional<DeviceRect> DeviceGrid::Dot(double x, double y) const {
@@ -33,7 +43,7 @@ std::optional<DeviceRect> DeviceGrid::Dot(double x, double y) const {
     // Written so that NaN falls outside too.
     if (!(px >= 0 && px < width_ && py >= 0 && py < height_))
         return std::nullopt;
-    const int side = Side();
+    const int side = DotPixels(ratio_);
     // Non-negative, so truncation floors. The scaled corner of the dot's
     // device-independent pixel would never reach one device column in five
     // at 1.25.
@@ -46,7 +56,7 @@ std::optional<DeviceRect> DeviceGrid::Dot(double x, double y) const {
 std::optional<DeviceRect> DeviceGrid::Segment(double x1, double y1, double x2, double y2) const {
     if (x1 != x2 && y1 != y2)
         return std::nullopt;
-    const int side = Side();
+    const int side = DotPixels(ratio_);
     // The first of the `side` device pixels a pen centred at device position
     // d sets.
     const auto first = [&](double twips) {
@@ -65,6 +75,32 @@ std::optional<DeviceRect> DeviceGrid::Segment(double x1, double y1, double x2, d
     };
     return DeviceRect{clip(left, deviceWidth_), clip(top, deviceHeight_), clip(right, deviceWidth_),
                       clip(bottom, deviceHeight_)};
+}
+
+std::vector<DeviceRect> DeviceGrid::Slanted(double x1, double y1, double x2, double y2) const {
+    const int side = DotPixels(ratio_);
+    const double scale = pixelsPerTwip_ * ratio_;
+    const double dx = (x2 - x1) * scale;
+    const double dy = (y2 - y1) * scale;
+    // Written so that NaN and an infinite length draw nothing.
+    const double steps = std::ceil(std::max(std::fabs(dx), std::fabs(dy)));
+    std::vector<DeviceRect> squares;
+    if (!(steps < 1e6))
+        return squares;
+    for (int i = 0; i <= static_cast<int>(steps); ++i) {
+        const double t = steps > 0 ? i / steps : 0;
+        const double left = std::floor(x1 * scale + dx * t - (side - 1) / 2.0);
+        const double top = std::floor(y1 * scale + dy * t - (side - 1) / 2.0);
+        if (left + side <= 0 || left >= deviceWidth_ || top + side <= 0 || top >= deviceHeight_)
+            continue;
+        const DeviceRect square{static_cast<int>(std::max(left, 0.0)),
+                                static_cast<int>(std::max(top, 0.0)),
+                                static_cast<int>(std::min(left + side, 1.0 * deviceWidth_)),
+                                static_cast<int>(std::min(top + side, 1.0 * deviceHeight_))};
+        if (squares.empty() || !(squares.back() == square))
+            squares.push_back(square);
+    }
+    return squares;
 }
 
 } // namespace hc

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 namespace hc {
 
@@ -13,6 +14,11 @@ struct DeviceRect {
     bool operator==(const DeviceRect&) const = default;
 };
 
+// The side of a dot and the width of a line in device pixels at `ratio`
+// device pixels to the device-independent pixel: the ratio rounded, at least
+// one, so that a dot or a line has the same whole width wherever it lies.
+int DotPixels(double ratio);
+
 // Where a drawing in twips falls in the device pixels of one shell's surface:
 // `pixelsPerTwip` device-independent pixels to the twip, `ratio` device pixels
 // to the device-independent pixel, and the surface `width` × `height`
@@ -22,6 +28,10 @@ struct DeviceRect {
 class DeviceGrid {
   public:
     DeviceGrid(double pixelsPerTwip, double ratio, int width, int height);
+    // A surface of `deviceWidth` × `deviceHeight` device pixels, whatever
+    // fraction of a device-independent pixel that leaves.
+    static DeviceGrid OfDevicePixels(double pixelsPerTwip, double ratio, int deviceWidth,
+                                     int deviceHeight);
 
     // The surface's size in device pixels.
     int deviceWidth() const { return deviceWidth_; }
@@ -38,13 +48,16 @@ class DeviceGrid {
     // line of its own that is. Nothing for a slanted segment or one wholly
     // outside.
     std::optional<DeviceRect> Segment(double x1, double y1, double x2, double y2) const;
+    // The device pixels of a slanted segment, as squares as wide as a dot
+    // centred on it at every device pixel along its longer extent, clipped to
+    // the surface: for a shell with no line of its own.
+    std::vector<DeviceRect> Slanted(double x1, double y1, double x2, double y2) const;
 
   private:
-    int Side() const;
     double pixelsPerTwip_;
     double ratio_;
-    int width_;
-    int height_;
+    double width_; // device-independent pixels
+    double height_;
     int deviceWidth_;
     int deviceHeight_;
 };

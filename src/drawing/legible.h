@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/drawing_surface.h"
+
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -8,6 +10,11 @@ namespace hc {
 
 // Colours here are 0xRRGGBB, as both shells' own colour types write them.
 using Rgb = std::uint32_t;
+
+// A colour of the window platform's (0x00BBGGRR) as 0xRRGGBB.
+constexpr Rgb RgbOf(Colour colour) {
+    return (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+}
 
 // The colour as drawn on this background: itself where it stands out at least
 // 3 : 1 (the contrast accessibility guidance asks of graphics), otherwise the

@@ -14,12 +14,12 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440;
 
-// One logical pixel wide, rounded to whole device pixels so that a line has
-// the same width wherever it lies, also at fractional ratios.
+// As wide as a dot, so that a line has the same width wherever it lies, also
+// at fractional ratios.
 QPen PlainPen(QColor colour, qreal devicePixelRatio) {
     QPen pen(colour);
     pen.setCosmetic(true);
-    pen.setWidth(std::max(1, qRound(devicePixelRatio)));
+    pen.setWidth(DotPixels(devicePixelRatio));
     pen.setCapStyle(Qt::SquareCap);
     return pen;
 }

@@ -26,8 +26,7 @@ QString FromUtf8(std::string_view text) {
 }
 
 QColor FromBgr(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+    return QColor::fromRgb(RgbOf(colour));
 }
 
 // A screen reader takes a plain widget for a filler inside some window; the

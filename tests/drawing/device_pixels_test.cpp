@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
+#include <vector>
 
 namespace hc {
 namespace {
@@ -75,6 +76,49 @@ INSTANTIATE_TEST_SUITE_P(
         SegmentRow{"Slanted", 1, 0, 0, 100, 100, std::nullopt},
         SegmentRow{"BeyondTheSurface", 1, 11000, 0, 11000, 100, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// At every device pixel along the longer extent, a dot's square: a diagonal
+// of ten device pixels is eleven squares, a steeper line one a row.
+TEST(SlantedTest, ASlantedSegmentIsADotsSquareAtEveryDevicePixelAlongIt) {
+    const DeviceGrid grid(96.0 / 1440, 1, 40, 30);
+    std::vector<DeviceRect> diagonal;
+    for (int i = 0; i <= 10; ++i)
+        diagonal.push_back({i, i, i + 1, i + 1});
+    EXPECT_EQ(grid.Slanted(0, 0, 150, 150), diagonal);
+    EXPECT_EQ(grid.Slanted(0, 0, 15, 45),
+              (std::vector<DeviceRect>{{0, 0, 1, 1}, {0, 1, 1, 2}, {0, 2, 1, 3}, {1, 3, 2, 4}}));
+    // At 2, squares of two, centred: the first covers the pixel before the start.
+    EXPECT_EQ(DeviceGrid(96.0 / 1440, 2, 40, 30).Slanted(15, 15, 22.5, 30),
+              (std::vector<DeviceRect>{{1, 1, 3, 3}, {2, 2, 4, 4}, {2, 3, 4, 5}}));
+    // Clipped to the surface; nothing for a line beyond it or not a number.
+    EXPECT_EQ(grid.Slanted(-15, 405, 15, 465), (std::vector<DeviceRect>{{0, 29, 1, 30}}));
+    EXPECT_TRUE(grid.Slanted(1000, 0, 1100, 100).empty());
+    EXPECT_TRUE(grid.Slanted(0, 0, std::numeric_limits<double>::quiet_NaN(), 10).empty());
+    EXPECT_TRUE(grid.Slanted(0, 0, std::numeric_limits<double>::infinity(), 10).empty());
+}
+
+// A narrow screen's canvas: its size in device pixels as the browser gives
+// it, whatever fraction of a CSS pixel that is, and the dot under a position.
+TEST(DeviceGridTest, AGridOfDevicePixelsKeepsTheirNumberAndPlacesDotsOnThem) {
+    // 1008 device pixels at 3 for the 10000 twips of the drawing.
+    const auto grid = DeviceGrid::OfDevicePixels(1008 / 3.0 / 10000, 3, 1008, 1008);
+    EXPECT_EQ(grid.deviceWidth(), 1008);
+    EXPECT_EQ(grid.deviceHeight(), 1008);
+    EXPECT_EQ(grid.Dot(4000, 6880), (DeviceRect{403, 693, 406, 696}));
+    EXPECT_EQ(grid.Dot(9999, 0), (DeviceRect{1007, 0, 1008, 3}));
+    EXPECT_EQ(grid.Dot(10000, 0), std::nullopt);
+    EXPECT_EQ(DeviceGrid::OfDevicePixels(0.1, 2.625, 1079, 1079).deviceWidth(), 1079);
+}
+
+TEST(RgbOfTest, ThePlatformsBlueGreenRedIsRedGreenBlue) {
+    EXPECT_EQ(RgbOf(0x000080), 0x800000U); // QBColor(4), the frame's dark red
+    EXPECT_EQ(RgbOf(0xFF0000), 0x0000FFU);
+    EXPECT_EQ(RgbOf(0x123456), 0x563412U);
+    EXPECT_EQ(DotPixels(1.25), 1);
+    EXPECT_EQ(DotPixels(1.5), 2);
+    EXPECT_EQ(DotPixels(2.625), 3);
+    EXPECT_EQ(DotPixels(0.5), 1);
+}
 
 struct ShadeRow {
     const char* name;
