@@ -3,6 +3,9 @@
 
 # Where the page is put together (src/web), and the browser tests find it.
 set(HANGING_CHAIN_SITE_DIR ${PROJECT_BINARY_DIR}/site)
+# The page with emscripten's run-time checks (the tests build it, at -O0, as
+# well as the page that ships).
+option(HANGING_CHAIN_WEB_ASSERTIONS "Build the page with emscripten's assertions" OFF)
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 

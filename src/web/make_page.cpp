@@ -1,11 +1,15 @@
-// Writes the page from its template and the control table: the 25 controls
-// at their twip positions (15 twips to the CSS pixel), with their ids,
-// captions and texts, in tab order; the form's caption as its title; the
-// program's icon inside the page. The page is static, so that it shows at
-// once, before its WebAssembly loads, and asks for nothing else.
-//   make_page TEMPLATE ICON OUTPUT
+// Writes the page from its templates and the control table: index.html with
+// the 25 controls, their ids, captions and texts, in tab order, and the form's
+// caption as its title, the program's icon inside it; page.css with each
+// control at its twip position (15 twips to the CSS pixel) and the narrow
+// layout; the web app manifest. The page is static, so that it shows at once,
+// before its WebAssembly loads, and its styles are a file of their own, so
+// that its Content-Security-Policy allows no inline style.
+//   make_page SOURCE_DIR ICON SITE_DIR
 #include "commands/control_table.h"
+#include "commands/window_handlers.h"
 #include "model/compat.h"
+#include "web/narration.h"
 #include "web/web_surface.h"
 
 #include <cstdio>
@@ -15,6 +19,11 @@
 #include <string>
 
 namespace {
+
+// What search engines and installers say of the page.
+constexpr std::string_view kDescription =
+    "Задача о висящей цепи: по параметру C цепной линии, расстояниям до опор и длине цепи — "
+    "высота левой опоры, длина дуги и график цепной линии.";
 
 std::string Escaped(std::string_view text) {
     std::string out;
@@ -39,52 +48,80 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-std::string Pixels(int twips) {
+// A JSON string's contents.
+std::string JsonEscaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string Number(double value) {
     char number[32];
-    const auto written = hc::compat::ToCharsGeneral(number, number + sizeof number,
-                                                    twips * hc::WebSurface::kPixelsPerTwip, 6);
-    return std::string(number, written.ptr) + "px";
+    const auto written = hc::compat::ToCharsGeneral(number, number + sizeof number, value, 6);
+    return std::string(number, written.ptr);
 }
 
-std::string Place(const hc::ControlSpec& control) {
-    return " style=\"left:" + Pixels(control.left) + ";top:" + Pixels(control.top) +
-           ";width:" + Pixels(control.width) + ";height:" + Pixels(control.height) + "\"";
+std::string Pixels(double twips) {
+    return Number(twips * hc::WebSurface::kPixelsPerTwip) + "px";
 }
 
-std::string BoxId(hc::TextBox box) {
-    return "Text" + std::to_string(static_cast<int>(box));
+// Its place in the window, and its row of the table, by which the narrow
+// layout sets the controls beyond the window's edge apart.
+std::string Place(const hc::ControlSpec& control, std::size_t row) {
+    return "#" + std::string(control.name) + " { left: " + Pixels(control.left) +
+           "; top: " + Pixels(control.top) + "; width: " + Pixels(control.width) +
+           "; height: " + Pixels(control.height) + "; --row: " + std::to_string(row) + "; }\n";
+}
+
+// Out of sight in the activated window, until the script says otherwise.
+std::string Beyond(const hc::ControlSpec& control) {
+    return control.left >= hc::kActivatedWidth ? " class=\"beyond\"" : "";
 }
 
 // The focus starts in the first box, as in the desktop's window.
 std::string Control(const hc::ControlSpec& control, std::size_t row) {
     const bool first = row == 0;
-    const std::string id = "id=\"" + std::string(control.name) + "\"" + (first ? " autofocus" : "");
+    const std::string id =
+        "id=\"" + std::string(control.name) + "\"" + Beyond(control) + (first ? " autofocus" : "");
     return std::visit(
         [&](const auto& kind) -> std::string {
             using Kind = std::decay_t<decltype(kind)>;
             if constexpr (std::is_same_v<Kind, hc::BoxControl>) {
+                // A number's keyboard on a phone would have no sign, separator
+                // or exponent: the full one, with text as typed.
                 return "<input " + id + " type=\"text\" value=\"" + Escaped(control.text) +
                        "\" aria-label=\"" + Escaped(kind.caption) +
-                       "\" autocomplete=\"off\" spellcheck=\"false\"" + Place(control) + ">";
+                       "\" autocomplete=\"off\" autocapitalize=\"off\" spellcheck=\"false\">";
             } else if constexpr (std::is_same_v<Kind, hc::LabelControl>) {
-                return "<label " + id + " for=\"" + BoxId(kind.box) + "\"" + Place(control) + ">" +
+                return "<label " + id + " for=\"" + std::string(hc::NameOf(kind.box)) + "\">" +
                        Escaped(control.text) + "</label>";
             } else {
                 const std::string press =
                     kind.handler ? " data-press=\"" + std::to_string(row) + "\"" : "";
-                return "<button " + id + " type=\"button\"" + press + Place(control) + ">" +
-                       Escaped(control.text) + "</button>";
+                return "<button " + id + " type=\"button\"" + press + ">" + Escaped(control.text) +
+                       "</button>";
             }
         },
         control.kind);
 }
 
-std::string Read(const char* path) {
+std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (!in)
-        throw std::runtime_error(std::string("cannot read ") + path);
+        throw std::runtime_error("cannot read " + path);
     return text;
+}
+
+void Write(const std::string& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
 }
 
 // An SVG as a data URL: what a URL may not hold raw, escaped; spaces kept.
@@ -110,27 +147,58 @@ void Replace(std::string& text, std::string_view placeholder, const std::string&
         text.replace(at, placeholder.size(), value);
 }
 
+// The narrow layout's rules, each written with the prefix "N ", under `prefix`.
+std::string Narrow(std::string rules, const std::string& prefix) {
+    Replace(rules, "\nN ", "\n" + prefix + " ");
+    Replace(rules, "} N ", "} " + prefix + " ");
+    return rules;
+}
+
+std::string Styles(std::string css) {
+    std::string places;
+    for (std::size_t row = 0; row < hc::kControls.size(); ++row)
+        places += Place(hc::kControls[row], row);
+    Replace(css, "@PLACES@\n", places);
+    Replace(css, "@WIDTH@", Pixels(hc::kDesignedClientWidth));
+    Replace(css, "@HEIGHT@", Pixels(hc::kDesignedClientHeight));
+    Replace(css, "@CANVAS@", std::to_string(hc::WebSurface::kWindowCanvasPixels) + "px");
+    constexpr std::string_view kMarker = "/* narrow: */";
+    const auto at = css.find(kMarker);
+    if (at == std::string::npos)
+        throw std::runtime_error("page.css.in has no narrow part");
+    const std::string rules = css.substr(at + kMarker.size());
+    css.erase(at);
+    return css + "@media (width < " + Pixels(hc::kActivatedWidth) + ") {" +
+           Narrow(rules, "  html:not(.scripted)") + "}\n" + Narrow(rules, "html.narrow");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 4) {
-        std::fputs("usage: make_page TEMPLATE ICON OUTPUT\n", stderr);
+        std::fputs("usage: make_page SOURCE_DIR ICON SITE_DIR\n", stderr);
         return 2;
     }
     try {
-        std::string page = Read(argv[1]);
+        const std::string source = argv[1];
+        const std::string site = argv[3];
+        std::string page = Read(source + "/index.html.in");
         std::string controls;
         for (std::size_t row = 0; row < hc::kControls.size(); ++row)
             controls += "    " + Control(hc::kControls[row], row) + "\n";
         Replace(page, "@CONTROLS@", controls);
         Replace(page, "@CAPTION@", Escaped(hc::kFormCaption));
-        Replace(page, "@WIDTH@", Pixels(hc::kDesignedClientWidth));
-        Replace(page, "@HEIGHT@", Pixels(hc::kDesignedClientHeight));
+        Replace(page, "@DESCRIPTION@", Escaped(kDescription));
+        Replace(page, "@PLOT@", Escaped(hc::DescribePlot({})));
+        Replace(page, "@ACTIVATED_WIDTH@",
+                Number(hc::kActivatedWidth * hc::WebSurface::kPixelsPerTwip));
         Replace(page, "@ICON@", Escaped(DataUrl(Read(argv[2]))));
-        std::ofstream out(argv[3], std::ios::binary);
-        out << page;
-        if (!out)
-            throw std::runtime_error(std::string("cannot write ") + argv[3]);
+        Write(site + "/index.html", page);
+        Write(site + "/page.css", Styles(Read(source + "/page.css.in")));
+        std::string manifest = Read(source + "/manifest.webmanifest.in");
+        Replace(manifest, "@CAPTION@", JsonEscaped(hc::kFormCaption));
+        Replace(manifest, "@DESCRIPTION@", JsonEscaped(kDescription));
+        Write(site + "/manifest.webmanifest", manifest);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_page: %s\n", error.what());
         return 1;

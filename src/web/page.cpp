@@ -1,8 +1,10 @@
 // The page's WebAssembly side: the worksheet and the surface, and the one
-// call that runs a handler, as the desktop window has them.
+// call that runs a handler, as the desktop window has them. These functions
+// are the page's exports, named here alone; page.js gives each its types.
 #include "commands/control_table.h"
 #include "commands/run_command.h"
 #include "commands/window_handlers.h"
+#include "drawing/primer.h"
 #include "model/sheet.h"
 #include "web/page_bridge.h"
 #include "web/web_surface.h"
@@ -24,7 +26,8 @@ void Run(Handler handler, std::string_view command) {
     const auto report = RunCommand(handler, page->sheet, page->surface, command);
     page->surface.Flush();
     if (report)
-        hc_page_ask(report->c_str(), 1);
+        hc_page_error(report->c_str());
+    page->surface.EndPress();
 }
 
 } // namespace
@@ -32,20 +35,26 @@ void Run(Handler handler, std::string_view command) {
 
 extern "C" {
 
-// The canvas is `width` × `height` CSS pixels at `ratio` device pixels each;
-// colours are 0xRRGGBB.
-EMSCRIPTEN_KEEPALIVE void hc_start(const char* decimalSeparator, double ratio, int width,
-                                   int height, int background, int foreground) {
-    hc::page = std::make_unique<hc::Page>(hc::Page{
-        {},
-        hc::WebSurface(decimalSeparator, ratio, width, height, static_cast<hc::Rgb>(background),
-                       static_cast<hc::Rgb>(foreground))});
+// The decimal separator of the browser's language; the page's colours,
+// 0xRRGGBB. A layout (hc_view_window, hc_view_narrow) makes the canvas next.
+EMSCRIPTEN_KEEPALIVE void hc_start(const char* decimalSeparator, int background, int foreground) {
+    hc::page = std::make_unique<hc::Page>(
+        hc::Page{{},
+                 hc::WebSurface(decimalSeparator, static_cast<hc::Rgb>(background),
+                                static_cast<hc::Rgb>(foreground))});
 }
 
-// How many device pixels `cssPixels` cover at `ratio`: the canvas's size.
-EMSCRIPTEN_KEEPALIVE int hc_device_pixels(double ratio, int cssPixels) {
-    return hc::DeviceGrid(hc::WebSurface::kPixelsPerTwip, ratio, cssPixels, cssPixels)
-        .deviceWidth();
+EMSCRIPTEN_KEEPALIVE void hc_view_window(double ratio) {
+    hc::page->surface.ViewWindow(ratio);
+}
+
+EMSCRIPTEN_KEEPALIVE void hc_view_narrow(double ratio, int deviceSide) {
+    hc::page->surface.ViewNarrow(ratio, deviceSide);
+}
+
+EMSCRIPTEN_KEEPALIVE void hc_set_colours(int background, int foreground) {
+    hc::page->surface.SetColours(static_cast<hc::Rgb>(background),
+                                 static_cast<hc::Rgb>(foreground));
 }
 
 EMSCRIPTEN_KEEPALIVE void hc_activate() {
@@ -61,12 +70,9 @@ EMSCRIPTEN_KEEPALIVE void hc_press(int control) {
         hc::Run(button->handler, row.text);
 }
 
-EMSCRIPTEN_KEEPALIVE void hc_set_ratio(double ratio) {
-    hc::page->surface.SetRatio(ratio);
-}
-
-EMSCRIPTEN_KEEPALIVE void hc_set_colours(int background, int foreground) {
-    hc::page->surface.SetColours(static_cast<hc::Rgb>(background),
-                                 static_cast<hc::Rgb>(foreground));
+// The window's public operation that no control invokes, as the desktop's
+// Form1 has it: a circle and a line of text on the drawing.
+EMSCRIPTEN_KEEPALIVE void hc_primer() {
+    hc::Run([](hc::Sheet&, hc::DrawingSurface& surface) { hc::Primer(surface); }, "Primer");
 }
 }

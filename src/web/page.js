@@ -1,18 +1,46 @@
-// The page's own script, before emscripten's: the canvas, the boxes, the
-// messages and the running of one press at a time. The logic is the core's,
-// in WebAssembly; this only draws, reads and writes what it is told.
+// The page's own script: the canvas, the boxes, the messages, the layout and
+// the running of one press at a time. The logic is the core's, in
+// WebAssembly (hanging-chain.js, which this loads once the page is on the
+// screen, so that the core's bytes never hold up its first paint); this only
+// draws, reads and writes what it is told. It runs as soon as the page is
+// parsed, so that a click before the core is ready is kept and run once it is.
 'use strict';
 
 var Page = (function () {
-  const kCanvasPixels = 667; // CSS pixels a side: the window's widest, 10000 twips
+  const root = document.documentElement;
   const form = document.getElementById('Form1');
   const canvas = document.getElementById('plot');
   const dialog = document.getElementById('Message');
+  const said = document.getElementById('Said');
+  const boxes = Array.from(form.querySelectorAll('input'));
+
+  let core = null; // the core's exports, once it is ready (Exports)
+  let ready = false; // once the window is activated
+  const waiting = []; // rows of the buttons clicked before that
   let context = null;
-  let ratio = 1;
-  let printLine = 0;
   let running = false;
   let afterRun = []; // what the browser changed while a press ran, taken in after it
+  // The client area's width, CSS pixels: the activated window's until the
+  // core sets it.
+  let formWidth = Number(form.dataset.activatedWidth);
+  let narrowSide = 0; // the canvas's device pixels a side in the narrow layout
+  let shown = null; // the layout, ratio and size the canvas was last made for
+
+  // The core's exports (page.cpp), each with its types: the one place they
+  // are written.
+  function Exports() {
+    const wrap = (name, result, args, options) => Module.cwrap(name, result, args, options);
+    const suspends = { async: true };
+    return {
+      start: wrap('hc_start', null, ['string', 'number', 'number']),
+      viewWindow: wrap('hc_view_window', null, ['number']),
+      viewNarrow: wrap('hc_view_narrow', null, ['number', 'number']),
+      setColours: wrap('hc_set_colours', null, ['number', 'number']),
+      activate: wrap('hc_activate', null, [], suspends),
+      press: wrap('hc_press', null, ['number'], suspends),
+      primer: wrap('hc_primer', null, [], suspends),
+    };
+  }
 
   // 0xRRGGBB of a computed CSS colour "rgb(r, g, b)".
   function Rgb(cssColour) {
@@ -32,17 +60,19 @@ var Page = (function () {
       .formatToParts(1.5).find((p) => p.type === 'decimal');
     return part ? part.value : '.';
   }
-
-  function SizeCanvas() {
-    ratio = window.devicePixelRatio || 1;
-    const side = Module._hc_device_pixels(ratio, kCanvasPixels);
-    canvas.width = side;
-    canvas.height = side;
-    context = canvas.getContext('2d', { alpha: false });
+  function Ratio() {
+    return window.devicePixelRatio || 1;
   }
 
+  function Busy() {
+    return root.classList.contains('busy');
+  }
+  // Busy, the boxes take nothing: not a key, and not what an input method
+  // composes, which no event can cancel.
   function SetBusy(busy) {
-    document.documentElement.classList.toggle('busy', busy);
+    root.classList.toggle('busy', busy);
+    for (const box of boxes)
+      box.readOnly = busy;
   }
 
   // While a long press lets the page breathe, what the user clicks or types
@@ -54,21 +84,33 @@ var Page = (function () {
                       'mousedown', 'mouseup', 'click', 'dblclick', 'auxclick', 'wheel',
                       'touchstart', 'touchend', 'contextmenu']) {
     window.addEventListener(type, (event) => {
-      if (document.documentElement.classList.contains('busy') && !dialog.contains(event.target)) {
+      if (Busy() && !dialog.contains(event.target)) {
         event.preventDefault();
         event.stopImmediatePropagation();
       }
     }, { capture: true, passive: false });
   }
+  // Nor a click whose button went down while the press was busy and came up
+  // after it.
+  let pressedBusy = false;
+  window.addEventListener('pointerdown', () => { pressedBusy = Busy(); }, { capture: true });
+  window.addEventListener('keydown', () => { pressedBusy = false; }, { capture: true });
+  window.addEventListener('click', (event) => {
+    if (pressedBusy && !dialog.contains(event.target)) {
+      event.preventDefault();
+      event.stopImmediatePropagation();
+    }
+    pressedBusy = false;
+  }, { capture: true });
 
   // One handler at a time, each to its end; what the browser changed
-  // meanwhile (a zoom, a colour scheme) is taken in afterwards.
-  async function Run(name, args) {
+  // meanwhile (a zoom, a rotation, a colour scheme) is taken in afterwards.
+  async function Run(call) {
     if (running)
       return;
     running = true;
     try {
-      await Module.ccall(name, null, args.map(() => 'number'), args, { async: true });
+      await call();
     } finally {
       running = false;
       SetBusy(false);
@@ -84,119 +126,170 @@ var Page = (function () {
     else
       change();
   }
+  function Press(row) {
+    if (ready)
+      Run(() => core.press(row));
+    else
+      waiting.push(row);
+  }
 
-  // A zoom, or a screen of another ratio: the canvas is made again at the
-  // new ratio, with what was drawn scaled onto it, as the desktop keeps its
-  // drawing. Browsers tell it by a resize or by the resolution's media query.
-  function CheckRatio() {
-    if ((window.devicePixelRatio || 1) === ratio)
+  // The two layouts: the window's wherever it fits, and otherwise the narrow
+  // one of page.css. The canvas is made anew for either, and for a new ratio
+  // (a zoom, a screen of another ratio), and the core draws on it again what
+  // it had drawn.
+  // As page.css asks it of the viewport, which the page's own width, wider
+  // than a phone's in the window's layout, must not change.
+  function Narrow() {
+    return matchMedia(`(width < ${formWidth}px)`).matches;
+  }
+  function View() {
+    if (!core)
       return;
-    WhenIdle(() => {
-      if ((window.devicePixelRatio || 1) === ratio)
-        return;
-      const old = document.createElement('canvas');
-      old.width = canvas.width;
-      old.height = canvas.height;
-      old.getContext('2d').drawImage(canvas, 0, 0);
-      SizeCanvas();
-      context.imageSmoothingEnabled = false;
-      context.drawImage(old, 0, 0, canvas.width, canvas.height);
-      Module._hc_set_ratio(ratio);
-    });
+    const narrow = root.classList.contains('narrow');
+    if (narrow) {
+      // The observer's exact size where it is of this layout, or the one laid out now.
+      const measured = Math.round(canvas.getBoundingClientRect().width * Ratio());
+      if (Math.abs(narrowSide - measured) > 1)
+        narrowSide = measured;
+    }
+    const wanted = narrow ? `narrow ${Ratio()} ${narrowSide}` : `window ${Ratio()}`;
+    if (wanted === shown)
+      return;
+    shown = wanted;
+    if (narrow)
+      core.viewNarrow(Ratio(), narrowSide);
+    else
+      core.viewWindow(Ratio());
+  }
+  function Relayout() {
+    root.classList.toggle('narrow', Narrow());
+    WhenIdle(View);
+  }
+  // The narrow canvas's size in device pixels, as the browser lays it out
+  // (where it tells, and tells what its ratio says: an emulated ratio does not).
+  const observer = new ResizeObserver((entries) => {
+    const entry = entries[entries.length - 1];
+    const box = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
+    const scaled = Math.round(entry.contentRect.width * Ratio());
+    narrowSide = box && Math.abs(box.inlineSize - scaled) <= 1 ? box.inlineSize : scaled;
+    WhenIdle(View);
+  });
+  try {
+    observer.observe(canvas, { box: 'device-pixel-content-box' });
+  } catch (error) {
+    observer.observe(canvas);
   }
   function WatchRatio() {
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', () => {
+    matchMedia(`(resolution: ${Ratio()}dppx)`).addEventListener('change', () => {
       WatchRatio();
-      CheckRatio();
+      Relayout();
     }, { once: true });
   }
 
-  function Start() {
-    SizeCanvas();
+  // Installable, and kept for offline use, where the page has an origin: a
+  // page from disk can neither fetch its manifest nor have a worker.
+  const served = /^https?:$/.test(location.protocol);
+  if (served) {
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+  }
+
+  // The buttons take clicks from the start; the boxes, as plain inputs, take
+  // typing before the core is there to read them.
+  for (const button of form.querySelectorAll('button[data-press]'))
+    button.addEventListener('click', () => Press(Number(button.dataset.press)));
+  // A box the focus leaves shows its text from the start, not its last digits.
+  for (const box of boxes)
+    box.addEventListener('blur', () => { box.setSelectionRange(0, 0); box.scrollLeft = 0; });
+
+  async function Start() {
+    core = Exports();
     const [background, foreground] = Colours();
-    context.fillStyle = Css(background);
-    context.fillRect(0, 0, canvas.width, canvas.height);
-    Module.ccall('hc_start', null, ['string', 'number', 'number', 'number', 'number', 'number'],
-                 [Separator(), ratio, kCanvasPixels, kCanvasPixels, background, foreground]);
-    for (const button of form.querySelectorAll('button[data-press]'))
-      button.addEventListener('click', () => Run('hc_press', [Number(button.dataset.press)]));
-    // A box the focus leaves shows its text from the start, not its last digits.
-    for (const box of form.querySelectorAll('input'))
-      box.addEventListener('blur', () => { box.setSelectionRange(0, 0); box.scrollLeft = 0; });
+    core.start(Separator(), background, foreground);
+    Relayout();
+    root.classList.add('scripted');
     WatchRatio();
-    window.addEventListener('resize', CheckRatio);
+    window.addEventListener('resize', Relayout);
     matchMedia('(prefers-color-scheme: dark)').addEventListener('change', () => {
-      WhenIdle(() => Module._hc_set_colours(...Colours()));
+      WhenIdle(() => core.setColours(...Colours()));
     });
+    await Run(core.activate);
     // The frame is on the screen at the first animation frame after it is drawn.
-    Run('hc_activate', []).then(() => requestAnimationFrame(() => performance.mark('hanging-chain-frame')));
+    requestAnimationFrame(() => performance.mark('hanging-chain-frame'));
+    ready = true;
+    root.classList.remove('loading');
+    while (waiting.length > 0) {
+      const row = waiting.shift();
+      await Run(() => core.press(row));
+    }
+    if (served && 'serviceWorker' in navigator)
+      navigator.serviceWorker.register('sw.js', { updateViaCache: 'none' });
   }
 
   return {
     Start,
-    Fill(rectangles, count) {
-      for (let i = 0; i < count; ++i) {
-        const [left, top, right, bottom, colour] = HEAP32.subarray(rectangles / 4 + i * 5,
-                                                                   rectangles / 4 + i * 5 + 5);
-        context.fillStyle = Css(colour);
-        context.fillRect(left, top, right - left, bottom - top);
+    Primer() {
+      return Run(core.primer);
+    },
+    Canvas(width, height, background) {
+      canvas.width = width;
+      canvas.height = height;
+      context = canvas.getContext('2d', { alpha: false });
+      context.fillStyle = Css(background);
+      context.fillRect(0, 0, width, height);
+    },
+    Fill(rectangles) {
+      for (let i = 0; i < rectangles.length; i += 5) {
+        context.fillStyle = Css(rectangles[i + 4]);
+        context.fillRect(rectangles[i], rectangles[i + 1], rectangles[i + 2] - rectangles[i],
+                         rectangles[i + 3] - rectangles[i + 1]);
       }
     },
-    Clear(background) {
-      context.fillStyle = Css(background);
-      context.fillRect(0, 0, canvas.width, canvas.height);
-      printLine = 0;
-    },
-    Line(x1, y1, x2, y2, colour) {
+    Circle(x, y, radius, colour, width) {
       context.strokeStyle = Css(colour);
-      context.lineWidth = Math.max(1, Math.round(ratio));
+      context.lineWidth = width;
       context.beginPath();
-      context.moveTo(x1 * ratio, y1 * ratio);
-      context.lineTo(x2 * ratio, y2 * ratio);
+      context.arc(x, y, radius, 0, 2 * Math.PI);
       context.stroke();
     },
-    Circle(x, y, radius, colour) {
-      context.strokeStyle = Css(colour);
-      context.lineWidth = Math.max(1, Math.round(ratio));
-      context.beginPath();
-      context.arc(x * ratio, y * ratio, radius * ratio, 0, 2 * Math.PI);
-      context.stroke();
-    },
-    Print(line, colour) {
-      const size = parseFloat(getComputedStyle(form).fontSize) * ratio;
+    Print(line, top, size, colour) {
       context.font = `${size}px sans-serif`;
       context.fillStyle = Css(colour);
       context.textBaseline = 'top';
-      context.fillText(line, 0, printLine);
-      printLine += Math.ceil(size * 1.25);
+      context.fillText(line, 0, top);
     },
-    SetSize(which, pixels) {
-      form.style[which === 0 ? 'width' : 'height'] = `${pixels}px`;
+    SetWidth(pixels) {
+      form.style.width = `${pixels}px`;
+      formWidth = pixels;
+      Relayout();
     },
-    Box(box) {
-      return document.getElementById('Text' + box);
+    SetHeight(pixels) {
+      form.style.height = `${pixels}px`;
     },
-    SetText(box, text) {
-      const input = this.Box(box);
+    InSight(ids) {
+      const inSight = new Set(ids);
+      for (const control of form.children)
+        if (control !== canvas)
+          control.classList.toggle('beyond', !inSight.has(control.id));
+    },
+    Text(id) {
+      return document.getElementById(id).value;
+    },
+    SetText(id, text) {
+      const input = document.getElementById(id);
       input.value = text;
       input.scrollLeft = 0; // long numbers show their leading digits
     },
-    Recolour(pairs, count) {
-      const map = new Map();
-      for (let i = 0; i < count; ++i)
-        if (!map.has(HEAP32[pairs / 4 + 2 * i]))
-          map.set(HEAP32[pairs / 4 + 2 * i], HEAP32[pairs / 4 + 2 * i + 1]);
-      const image = context.getImageData(0, 0, canvas.width, canvas.height);
-      const data = image.data;
-      for (let i = 0; i < data.length; i += 4) {
-        const becomes = map.get((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
-        if (becomes !== undefined) {
-          data[i] = becomes >> 16;
-          data[i + 1] = (becomes >> 8) & 0xff;
-          data[i + 2] = becomes & 0xff;
-        }
-      }
-      context.putImageData(image, 0, 0);
+    Announce(text) {
+      // Emptied first, so that the same words after another press are said again.
+      said.textContent = '';
+      if (text)
+        setTimeout(() => { said.textContent = text; }, 0);
+    },
+    DescribePlot(text) {
+      canvas.setAttribute('aria-label', text);
     },
     // A modal message; the press waits until it is dismissed, as the
     // desktop's message box blocks its handler.
@@ -216,15 +309,48 @@ var Page = (function () {
       });
     },
     // A turn of the page's event loop in a long press: the wait cursor, and
-    // what is drawn so far on the screen.
+    // what is drawn so far on the screen. A hidden page has no frames, and
+    // its timers are slowed to one a second or less: it goes on at once.
     Breathe() {
       SetBusy(true);
       return new Promise((resolve) => {
-        requestAnimationFrame(() => setTimeout(resolve, 0));
-        setTimeout(resolve, 100); // a hidden page has no frames
+        const channel = new MessageChannel();
+        const soon = () => channel.port2.postMessage(null);
+        const done = () => {
+          document.removeEventListener('visibilitychange', soon);
+          resolve();
+        };
+        channel.port1.onmessage = done;
+        if (document.hidden) {
+          soon();
+        } else {
+          requestAnimationFrame(() => setTimeout(done, 0));
+          document.addEventListener('visibilitychange', soon);
+        }
       });
     },
   };
 })();
 
-Module['onRuntimeInitialized'] = () => Page.Start();
+requestAnimationFrame(() => setTimeout(() => {
+  const core = document.createElement('script');
+  core.src = 'hanging-chain.js';
+  document.head.append(core);
+}, 0));
+
+var Module = {
+  onRuntimeInitialized: () => Page.Start(),
+  // The WebAssembly, gzip-compressed inside hanging-chain.js (hcWasm, base64),
+  // since a page opened from disk cannot fetch a file of its own.
+  instantiateWasm(imports, received) {
+    const text = atob(hcWasm);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i)
+      bytes[i] = text.charCodeAt(i);
+    new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip')))
+      .arrayBuffer()
+      .then((wasm) => WebAssembly.instantiate(wasm, imports))
+      .then((result) => received(result.instance, result.module));
+    return {};
+  },
+};

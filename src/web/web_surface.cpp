@@ -1,26 +1,70 @@
 #include "web/web_surface.h"
 
+#include "commands/control_table.h"
 #include "web/page_bridge.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace hc {
 
 namespace {
 
-Rgb FromBgr(Colour colour) {
-    return (colour & 0xFF) << 16 | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+// A dot far beyond the canvas is drawn nowhere in any layout, and a long press
+// sets millions of them: only those on the window's canvas are kept.
+bool OnCanvas(float x, float y) {
+    constexpr float kEdge = WebSurface::kWindowCanvasPixels * WebSurface::kTwipsPerPixel;
+    return x >= 0 && x < kEdge && y >= 0 && y < kEdge;
 }
 
 } // namespace
 
-WebSurface::WebSurface(std::string decimalSeparator, double ratio, int width, int height,
-                       Rgb background, Rgb foreground)
+WebSurface::WebSurface(std::string decimalSeparator, Rgb background, Rgb foreground)
     : separator_(std::move(decimalSeparator))
-    , grid_(kPixelsPerTwip, ratio, width, height)
-    , width_(width)
-    , height_(height)
-    , colours_(background, foreground) {}
+    , colours_(background, foreground)
+    , grid_(kPixelsPerTwip, 1, kWindowCanvasPixels, kWindowCanvasPixels) {}
+
+void WebSurface::ViewWindow(double ratio) {
+    ratio_ = ratio;
+    View(DeviceGrid(kPixelsPerTwip, ratio, kWindowCanvasPixels, kWindowCanvasPixels),
+         kPixelsPerTwip);
+}
+
+void WebSurface::ViewNarrow(double ratio, int deviceSide) {
+    ratio_ = ratio;
+    const double pixelsPerTwip = deviceSide / ratio / kCanvasTwips;
+    View(DeviceGrid::OfDevicePixels(pixelsPerTwip, ratio, deviceSide, deviceSide), pixelsPerTwip);
+}
+
+void WebSurface::View(DeviceGrid grid, double pixelsPerTwip) {
+    pending_.clear();
+    grid_ = grid;
+    pixelsPerTwip_ = pixelsPerTwip;
+    hc_page_canvas(grid_.deviceWidth(), grid_.deviceHeight(),
+                   static_cast<int>(colours_.background()));
+    printTop_ = 0;
+    record_.Replay([this](const auto& shape) { Draw(shape); });
+    Flush();
+}
+
+void WebSurface::SetColours(Rgb background, Rgb foreground) {
+    colours_ = DrawingColours(background, foreground);
+    View(grid_, pixelsPerTwip_);
+}
+
+void WebSurface::StartPress() {
+    clock_ = WorkClock();
+    before_ = record_.Count();
+}
+
+void WebSurface::EndPress() {
+    Flush();
+    const DrawingRecord::Counts now = record_.Count();
+    if (now != before_)
+        hc_page_describe_plot(DescribePlot(now).c_str());
+    hc_page_announce(narration_.Take(before_, now).c_str());
+    before_ = now;
+}
 
 void WebSurface::Fill(const DeviceRect& rect, Rgb colour) {
     pending_.insert(pending_.end(),
@@ -34,36 +78,47 @@ void WebSurface::Flush() {
     pending_.clear();
 }
 
-void WebSurface::SetRatio(double ratio) {
-    Flush();
-    grid_ = DeviceGrid(kPixelsPerTwip, ratio, width_, height_);
+void WebSurface::Draw(const DrawingRecord::Line& line) {
+    const Rgb shade = colours_.Line(line.colour);
+    if (line.x1 != line.x2 && line.y1 != line.y2) { // never the frame's
+        for (const DeviceRect& square : grid_.Slanted(line.x1, line.y1, line.x2, line.y2))
+            Fill(square, shade);
+    } else if (const auto segment = grid_.Segment(line.x1, line.y1, line.x2, line.y2)) {
+        Fill(*segment, shade);
+    }
 }
 
-void WebSurface::SetColours(Rgb background, Rgb foreground) {
+void WebSurface::Draw(const DrawingRecord::Circle& circle) {
     Flush();
-    std::vector<int> pairs;
-    for (const auto& [was, becomes] : colours_.Change(background, foreground)) {
-        pairs.push_back(static_cast<int>(was));
-        pairs.push_back(static_cast<int>(becomes));
-    }
-    hc_page_recolour(pairs.data(), static_cast<int>(pairs.size() / 2));
+    hc_page_circle(Device(circle.x), Device(circle.y), Device(circle.radius),
+                   static_cast<int>(colours_.Line(circle.colour)), DotPixels(ratio_));
+}
+
+void WebSurface::Draw(const DrawingRecord::Print& print) {
+    Flush();
+    const double size = kFontTwips * pixelsPerTwip_ * ratio_;
+    hc_page_print(print.line.c_str(), printTop_, size, static_cast<int>(colours_.foreground()));
+    printTop_ += std::ceil(size * 1.25);
+}
+
+void WebSurface::Draw(const DrawingRecord::Dot& dot) {
+    if (const auto rect = grid_.Dot(dot.x, dot.y))
+        Fill(*rect, colours_.foreground());
 }
 
 bool WebSurface::DoCls() {
+    record_.Clear();
     pending_.clear();
-    hc_page_clear(static_cast<int>(colours_.background()));
+    printTop_ = 0;
+    hc_page_canvas(grid_.deviceWidth(), grid_.deviceHeight(),
+                   static_cast<int>(colours_.background()));
     return true;
 }
 
 bool WebSurface::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
-    const Rgb shade = colours_.Line(FromBgr(colour));
-    if (x1 != x2 && y1 != y2) { // never the frame's: the canvas's own line
-        Flush();
-        hc_page_line(x1 * kPixelsPerTwip, y1 * kPixelsPerTwip, x2 * kPixelsPerTwip,
-                     y2 * kPixelsPerTwip, static_cast<int>(shade));
-    } else if (const auto segment = grid_.Segment(x1, y1, x2, y2)) {
-        Fill(*segment, shade);
-    }
+    const DrawingRecord::Line line{x1, y1, x2, y2, RgbOf(colour)};
+    record_.Add(line);
+    Draw(line);
     return true;
 }
 
@@ -72,51 +127,59 @@ bool WebSurface::DoPSet(float x, float y) {
         Flush();
         hc_page_breathe();
     }
-    if (const auto dot = grid_.Dot(x, y))
-        Fill(*dot, colours_.foreground());
+    if (OnCanvas(x, y)) {
+        record_.Add(DrawingRecord::Dot{x, y});
+        Draw(DrawingRecord::Dot{x, y});
+    }
     return true;
 }
 
 bool WebSurface::DoCircle(float x, float y, float radius, Colour colour) {
-    Flush();
-    hc_page_circle(x * kPixelsPerTwip, y * kPixelsPerTwip, radius * kPixelsPerTwip,
-                   static_cast<int>(colours_.Line(FromBgr(colour))));
+    const DrawingRecord::Circle circle{x, y, radius, RgbOf(colour)};
+    record_.Add(circle);
+    Draw(circle);
     return true;
 }
 
 void WebSurface::DoPrint(std::string_view line) {
-    Flush();
-    hc_page_print(std::string(line).c_str(), static_cast<int>(colours_.foreground()));
+    DrawingRecord::Print print{std::string(line)};
+    Draw(print);
+    record_.Add(std::move(print));
 }
 
 bool WebSurface::DoSetWidth(float twips) {
-    hc_page_set_size(0, twips * kPixelsPerTwip);
+    hc_page_set_width(twips * kPixelsPerTwip);
+    // Beyond the client area's right edge a control is out of sight.
+    std::string ids;
+    for (const ControlSpec& control : kControls)
+        if (control.left < twips)
+            ids += (ids.empty() ? "" : " ") + std::string(control.name);
+    hc_page_in_sight(ids.c_str());
     return true;
 }
 
 bool WebSurface::DoSetHeight(float twips) {
-    hc_page_set_size(1, twips * kPixelsPerTwip);
+    hc_page_set_height(twips * kPixelsPerTwip);
     return true;
 }
 
 bool WebSurface::DoText(TextBox box, std::string& text) {
-    char* read = hc_page_text(static_cast<int>(box));
-    if (read == nullptr)
-        return false;
+    char* read = hc_page_text(std::string(NameOf(box)).c_str());
     text = read;
     std::free(read);
     return true;
 }
 
 bool WebSurface::DoSetText(TextBox box, std::string_view text) {
-    hc_page_set_text(static_cast<int>(box), std::string(text).c_str());
+    hc_page_set_text(std::string(NameOf(box)).c_str(), std::string(text).c_str());
+    narration_.Wrote(box, text);
     return true;
 }
 
 void WebSurface::DoShowMessage(std::string_view prompt) {
     Flush(); // what was drawn so far shows behind the message
     clock_.Pause();
-    hc_page_ask(std::string(prompt).c_str(), 0);
+    hc_page_message(std::string(prompt).c_str());
     clock_.Resume();
 }
 

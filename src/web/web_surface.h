@@ -1,9 +1,12 @@
 #pragma once
 
+#include "commands/window_handlers.h"
 #include "commands/work_clock.h"
 #include "drawing/device_pixels.h"
 #include "drawing/drawing_surface.h"
 #include "drawing/legible.h"
+#include "web/drawing_record.h"
+#include "web/narration.h"
 
 #include <cstdint>
 #include <string>
@@ -12,31 +15,42 @@
 namespace hc {
 
 // The browser page as the handlers' drawing surface: its canvas, its text
-// boxes and its modal messages, through the page's script (page_library.js).
+// boxes and its modal messages, through the page's script (page_bridge.h).
 // Dots and segments are placed in device pixels by the core's DeviceGrid and
 // handed to the canvas in one batch: at the end of a press, before a message,
 // and whenever the work clock says a long press is to show its work, which
-// also lets the page breathe.
+// also lets the page breathe. What is drawn is kept (DrawingRecord), so that a
+// canvas made anew, at another size, ratio or theme, is drawn again whole.
 class WebSurface : public DrawingSurface {
   public:
     // 1 CSS pixel = 15 twips at 100 % zoom: 96 pixels to the inch.
-    static constexpr double kPixelsPerTwip = 1.0 / 15;
+    static constexpr int kTwipsPerPixel = 15;
+    static constexpr double kPixelsPerTwip = 1.0 / kTwipsPerPixel;
+    // The window's canvas, CSS pixels a side: the window at its widest, and
+    // as high. Its drawing lies in the square of that many twips.
+    static constexpr int kCanvasTwips = kClearedWidth;
+    static constexpr int kWindowCanvasPixels = (kCanvasTwips + kTwipsPerPixel - 1) / kTwipsPerPixel;
+    // The window's caption font, which Print writes in: 7 points.
+    static constexpr double kFontTwips = 7 * 20;
 
-    // The canvas is `width` × `height` CSS pixels at `ratio` device pixels
-    // each; 15 twips to the CSS pixel. Colours are 0xRRGGBB.
-    WebSurface(std::string decimalSeparator, double ratio, int width, int height, Rgb background,
-               Rgb foreground);
+    WebSurface(std::string decimalSeparator, Rgb background, Rgb foreground);
 
     const std::string& DecimalSeparator() const override { return separator_; }
 
-    // A new press: its work starts now.
-    void StartPress() { clock_ = WorkClock(); }
-    // What was drawn and not yet on the canvas, to it.
-    void Flush();
-    // A zoom or a screen of another ratio: the canvas has been made again.
-    void SetRatio(double ratio);
-    // A new colour scheme: the canvas's pixels take their new colours.
+    // The page's two layouts, each making the canvas anew and drawing on it
+    // again what was drawn. Where the window fits: its canvas, 15 twips to
+    // the CSS pixel, at `ratio` device pixels to the CSS pixel.
+    void ViewWindow(double ratio);
+    // Where it does not: the window's whole drawing on a square canvas
+    // `deviceSide` device pixels a side.
+    void ViewNarrow(double ratio, int deviceSide);
+    // A new colour scheme: everything drawn again in its new colours.
     void SetColours(Rgb background, Rgb foreground);
+
+    // A new press: its work starts now.
+    void StartPress();
+    // The press is over: what it drew, to the canvas; what it changed, said.
+    void EndPress();
 
   protected:
     bool DoCls() override;
@@ -50,14 +64,28 @@ class WebSurface : public DrawingSurface {
     bool DoSetText(TextBox box, std::string_view text) override;
     void DoShowMessage(std::string_view prompt) override;
 
+  public:
+    // What was drawn and not yet on the canvas, to it.
+    void Flush();
+
   private:
+    void View(DeviceGrid grid, double pixelsPerTwip);
+    void Draw(const DrawingRecord::Line& line);
+    void Draw(const DrawingRecord::Circle& circle);
+    void Draw(const DrawingRecord::Print& print);
+    void Draw(const DrawingRecord::Dot& dot);
     void Fill(const DeviceRect& rect, Rgb colour);
+    double Device(float twips) const { return twips * pixelsPerTwip_ * ratio_; }
 
     std::string separator_;
-    DeviceGrid grid_;
-    int width_;
-    int height_;
     DrawingColours colours_;
+    double ratio_ = 1;
+    double pixelsPerTwip_ = kPixelsPerTwip; // CSS pixels to the twip
+    DeviceGrid grid_;
+    DrawingRecord record_;
+    DrawingRecord::Counts before_; // what the plot showed when the press began
+    Narration narration_;
+    double printTop_ = 0;               // device pixels
     std::vector<std::int32_t> pending_; // left, top, right, bottom, colour; five a rectangle
     WorkClock clock_;
 };

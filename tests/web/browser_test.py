@@ -11,7 +11,11 @@ device pixels.
 """
 import functools
 import http.server
+import json
+import os
+import shutil
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -84,21 +88,28 @@ return counts;
 
 class Server:
     """The site on 127.0.0.1, on a port of its own, for the test's span;
-    `requested` keeps every path asked of it, in order."""
+    `requested` keeps every path asked of it, in order. `slow` holds paths
+    answered only after that many seconds, as a slow network would."""
 
-    def __init__(self):
+    def __init__(self, directory=None, slow=None):
         self.requested = []
         requested = self.requested
+        slow = slow or {}
 
         class Handler(http.server.SimpleHTTPRequestHandler):
+            extensions_map = dict(http.server.SimpleHTTPRequestHandler.extensions_map,
+                                  **{".webmanifest": "application/manifest+json",
+                                     ".js": "text/javascript"})
+
             def do_GET(self):
                 requested.append(self.path)
+                time.sleep(slow.get(self.path, 0))
                 super().do_GET()
 
             def log_message(self, *args):
                 pass
 
-        handler = functools.partial(Handler, directory=SITE)
+        handler = functools.partial(Handler, directory=directory or SITE)
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
@@ -112,8 +123,11 @@ class Server:
         self.httpd.server_close()
 
 
-def Browser(language="en-US", scale=None):
+def Browser(language="en-US", scale=None, wait_for_load=True):
     options = webdriver.ChromeOptions()
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    if not wait_for_load:  # a navigation returns at once, before the page's scripts have run
+        options.page_load_strategy = "none"
     options.binary_location = "/usr/bin/chromium"
     # As root in a container chromium needs --no-sandbox; the rest keeps it
     # from reaching for the network this machine does not have.
@@ -127,16 +141,36 @@ def Browser(language="en-US", scale=None):
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
+# Every violation of the page's Content-Security-Policy, from the start.
+RECORD_VIOLATIONS = """
+window.violations = [];
+document.addEventListener('securitypolicyviolation', (event) =>
+  window.violations.push(event.violatedDirective + ' ' + event.blockedURI));
+"""
+
+
 class PageTest(unittest.TestCase):
     """The page served over HTTP, in a browser whose language writes "."."""
     language = "en-US"
     scale = None
     from_disk = False
+    phone = None  # (width, height, ratio) of an emulated phone with touch
 
     @classmethod
     def setUpClass(cls):
         cls.server = None if cls.from_disk else Server()
         cls.driver = Browser(cls.language, cls.scale)
+        cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                                   {"source": RECORD_VIOLATIONS})
+        if cls.phone:
+            cls.emulate(cls.driver, *cls.phone)
+
+    @staticmethod
+    def emulate(driver, width, height, ratio, mobile=True):
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": ratio, "mobile": mobile})
+        driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                               {"enabled": mobile, "maxTouchPoints": 5})
 
     @classmethod
     def tearDownClass(cls):
@@ -202,6 +236,34 @@ class PageTest(unittest.TestCase):
             resolve(!document.documentElement.classList.contains('busy') &&
                     !document.getElementById('Message').open), 20));""")
 
+    def foreground(self):
+        return self.js("""
+          const [r, g, b] = getComputedStyle(document.getElementById('Form1')).color.match(/\\d+/g);
+          return '#' + ((r << 16) | (g << 8) | b).toString(16).padStart(6, '0');""")
+
+    def ink(self, colour="#000000"):
+        """The canvas's width and every device pixel of `colour` on it, [x, y]."""
+        return self.js("""
+          const canvas = document.getElementById('plot');
+          const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+          const want = parseInt(arguments[0].slice(1), 16);
+          const ink = [];
+          for (let i = 0; i < data.length; i += 4)
+            if (((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]) === want)
+              ink.push([(i / 4) % canvas.width, Math.floor(i / 4 / canvas.width)]);
+          return [canvas.width, ink];""", colour)
+
+    def said(self):
+        """What the live region says once the press's words are in it."""
+        time.sleep(0.1)
+        return self.js("return document.getElementById('Said').textContent")
+
+    def no_errors_in_the_console(self):
+        logged = [entry["message"] for entry in self.driver.get_log("browser")
+                  if entry["level"] == "SEVERE" or "Content Security Policy" in entry["message"]]
+        self.assertEqual(logged, [])
+        self.assertEqual(self.js("return window.violations"), [])
+
     def dots(self):
         """The foreground's rectangles since the page loaded: the dots."""
         foreground = self.js("""
@@ -259,7 +321,7 @@ class ControlsTest(PageTest):
         self.assertEqual(sorted(colours), ["#800000", "#ffffff"])
         self.assertEqual(self.dots(), [])
 
-    def test_nothing_is_fetched_but_the_page_and_its_script(self):
+    def test_nothing_is_fetched_but_the_pages_own_files(self):
         # A browser of its own: one asks for a site's icon once a session.
         server = Server()
         driver = Browser()
@@ -268,7 +330,11 @@ class ControlsTest(PageTest):
             WebDriverWait(driver, 10, 0.05).until(lambda d: d.execute_script(
                 "return performance.getEntriesByName('hanging-chain-frame').length > 0"))
             time.sleep(1)  # the icon is asked for after the page has loaded
-            self.assertEqual(server.requested, ["/index.html", "/hanging-chain.js"])
+            # The page, its styles and its two scripts, then the worker and
+            # what it keeps, and the manifest with its icons: its own files alone.
+            self.assertEqual(server.requested[0], "/index.html")
+            self.assertEqual(set(server.requested[1:4]), {"/page.css", "/page.js", "/hanging-chain.js"})
+            self.assertEqual(set(server.requested), {"/" + name for name in os.listdir(SITE)})
         finally:
             driver.quit()
             server.stop()
@@ -352,6 +418,22 @@ class PressTest(PageTest):
                     self.assertNotRegex(text.lower(), "inf|nan|undefined", (box, typed))
                 if box != "Text1":
                     self.assertEqual(self.text(box), typed, "the typed text changed")
+
+
+    def test_the_public_primer_draws_its_circle_and_line_of_text_and_says_so(self):
+        self.js("return Page.Primer()")
+        self.wait(lambda: self.idle(), "the primer did not end")
+        self.assertIn("#0000ff", self.js(CANVAS_COLOURS))  # the circle, blue as the desktop draws it
+        # "hhhh" at the top left, smoothed: dark pixels where the circle is not.
+        text = self.js("""const data = document.getElementById('plot').getContext('2d')
+                            .getImageData(0, 0, 28, 12).data;
+                          let dark = 0;
+                          for (let i = 0; i < data.length; i += 4)
+                            dark += data[i] < 128 && data[i + 2] < 128 ? 1 : 0;
+                          return dark;""")
+        self.assertGreater(text, 20)
+        self.assertEqual(self.js("return document.getElementById('plot').getAttribute('aria-label')"),
+                         "График: оси с делениями, 1 круг, 1 надпись")
 
 
 class RussianTest(PageTest):
@@ -497,6 +579,522 @@ class DarkTest(PageTest):
             {"name": "prefers-color-scheme", "value": "dark"}]})
         self.wait(lambda: "#121212" in self.js(CANVAS_COLOURS), "the canvas kept its colours")
         self.assertEqual(sorted(self.js(CANVAS_COLOURS)), ["#121212", "#c60000", "#ffffff"])
+
+# The window's controls as a screen reader and a keyboard find them, in the
+# order of CONTROLS: the same ids in the same order in every layout.
+CONTROL_IDS = [row[0] for row in CONTROLS]
+
+# What a phone's layout must give each visible control and caption, as
+# [id, left, right, width, height, font size, whole] in CSS pixels, where
+# whole says that nothing of its text is cut off.
+LAYOUT = """
+return Array.from(document.querySelectorAll('#Form1 > :not(canvas, .beyond), dialog[open] *'), (e) => {
+  const box = e.getBoundingClientRect();
+  const style = getComputedStyle(e);
+  const whole = e.tagName === 'INPUT' || (e.scrollWidth <= e.clientWidth + 1 && e.scrollHeight <= e.clientHeight + 1);
+  return [e.id || e.tagName, box.left, box.right, box.width, box.height, parseFloat(style.fontSize),
+          whole, e.tagName];
+}).filter((row) => row[3] > 0 && row[1] < innerWidth && row[2] > 0);
+"""
+
+
+class NarrowPageTest(PageTest):
+    """The page on a screen narrower than the window."""
+
+    def check_the_narrow_layout(self, width, ratio):
+        self.assertEqual(self.js("return document.documentElement.classList.contains('narrow')"), True)
+        # Nothing scrolls sideways, and the browser did not zoom out to fit.
+        self.assertEqual(self.js("return innerWidth"), width)
+        self.assertEqual(self.js("return visualViewport.scale"), 1)
+        self.assertLessEqual(self.js("return document.documentElement.scrollWidth"), width)
+        for id, left, right, w, h, size, whole, tag in self.js(LAYOUT):
+            self.assertGreaterEqual(size, 12, id)
+            self.assertTrue(whole, "%s is cut off" % id)
+            self.assertGreaterEqual(left, 0, id)
+            self.assertLessEqual(right, width, id)
+            if tag == "BUTTON":
+                self.assertGreaterEqual(min(w, h), 44, id)
+            elif tag == "INPUT":
+                self.assertGreaterEqual(min(w, h), 24, id)
+        # The plot across the screen, drawn at the device's own pixels.
+        plot = self.js("""const canvas = document.getElementById('plot');
+                          const box = canvas.getBoundingClientRect();
+                          return [box.left, box.right, box.width, box.height, canvas.width, canvas.height];""")
+        self.assertGreaterEqual(plot[0], 0)
+        self.assertLessEqual(plot[1], width)
+        self.assertGreater(plot[2], width * 0.8)
+        self.assertAlmostEqual(plot[2], plot[3], delta=1)
+        self.assertAlmostEqual(plot[4], plot[2] * ratio, delta=1)
+        self.assertEqual(plot[4], plot[5])
+        # The same controls, in the same tab order; the boxes beyond the window's
+        # edge out of sight, and still reached by Tab.
+        self.assertEqual(self.js("return Array.from(document.querySelectorAll('#Form1 > :not(canvas)'), (e) => e.id)"),
+                         CONTROL_IDS)
+        beyond = self.js("""const edge = document.getElementById('Form1').getBoundingClientRect().right;
+                            return Array.from(document.querySelectorAll('#Form1 > .beyond'),
+                                              (e) => [e.id, e.getBoundingClientRect().left >= edge]);""")
+        self.assertTrue(all(clipped for _, clipped in beyond), beyond)
+        self.assertTrue({"Text3", "Text4", "Text9"} <= {id for id, _ in beyond})
+        self.js("document.getElementById('Text3').focus()")
+        self.assertEqual(self.js("return [document.activeElement.id, scrollX]"), ["Text3", 0])
+        self.js("document.getElementById('Text1').focus()")
+
+    def vertex(self):
+        """The device pixels of the corner's dot and the vertex's, and the canvas's width."""
+        self.type("Text2", "0")
+        self.press("Command8")
+        return self.ink()
+
+    def tap(self, id):
+        x, y = self.js("""const box = document.getElementById(arguments[0]).getBoundingClientRect();
+                          return [box.left + box.width / 2, box.top + box.height / 2];""", id)
+        for kind in ["touchStart", "touchEnd"]:
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+                "type": kind, "touchPoints": [{"x": x, "y": y}] if kind == "touchStart" else []})
+
+
+class PhoneTest(NarrowPageTest):
+    """A phone, 360 CSS pixels wide at 3 device pixels each, with touch."""
+    phone = (360, 740, 3)
+
+    def test_the_window_reflows_legibly_and_a_tap_presses(self):
+        self.check_the_narrow_layout(360, 3)
+        self.tap("Command8")
+        self.wait(lambda: self.text("Text8") == "3.08866944394248", "the tap pressed nothing")
+        self.assertEqual(self.text("Text5"), "2.75315799291358")
+        # Only the window's left-hand controls are in sight until «Очистить».
+        beyond = "return document.getElementById('Command4').getBoundingClientRect().left >= " \
+                 "document.getElementById('Form1').getBoundingClientRect().right"
+        self.assertTrue(self.js(beyond))
+        self.tap("Command1")
+        self.wait(lambda: not self.js(beyond), "«Считать» stayed out of sight")
+        self.check_the_narrow_layout(360, 3)
+        self.tap("Command6")
+        self.wait(lambda: self.js("return document.getElementById('plot').getAttribute('aria-label')")
+                  == "График: оси с делениями, 1680 точек", "the cube was not drawn")
+
+    def test_every_dot_is_one_whole_square_of_three_device_pixels(self):
+        width, ink = self.vertex()
+        # 336 CSS pixels at 3 for the drawing's 10000 twips: the vertex at
+        # (4000, 6880) twips is device (403.2, 693.5).
+        self.assertEqual(width, 1008)
+        self.assertEqual(sorted(ink), sorted([[x, y] for x in range(3) for y in range(3)] +
+                                             [[x, y] for x in range(403, 406) for y in range(693, 696)]))
+
+    def test_a_message_is_legible_and_its_button_large_enough_to_tap(self):
+        self.type("Text6", "2")
+        self.element("Command8").click()
+        self.wait(lambda: self.js("return document.getElementById('Message').open"), "no message")
+        rows = {row[0]: row for row in self.js(LAYOUT)}
+        self.assertGreaterEqual(rows["MessageText"][5], 12)
+        self.assertGreaterEqual(min(rows["MessageOk"][3], rows["MessageOk"][4]), 44)
+        self.assertLessEqual(self.js("return document.getElementById('Message').getBoundingClientRect().right"), 360)
+        self.element("MessageOk").click()
+
+    def test_the_keyboard_a_box_opens_types_every_number_it_takes(self):
+        # A phone's numeric keyboards lack the minus, the separator or the
+        # exponent's letter: every box asks for the full one.
+        for id, kind, mode in self.js("""return Array.from(document.querySelectorAll('#Form1 input'),
+                                         (e) => [e.id, e.type, e.inputMode]);"""):
+            self.assertEqual(kind, "text", id)
+            self.assertIn(mode, ["", "text"], id)
+
+
+class WidePhoneTest(NarrowPageTest):
+    """A larger phone: 412 CSS pixels at 2.625."""
+    phone = (412, 915, 2.625)
+
+    def test_the_window_reflows_legibly_with_whole_dots(self):
+        self.check_the_narrow_layout(412, 2.625)
+        width, ink = self.vertex()
+        # 388 CSS pixels at 2.625: 1018.5, which the browser makes 1018 or 1019.
+        self.assertIn(width, [1018, 1019])
+        corner = [p for p in ink if p[0] < 10 and p[1] < 10]
+        self.assertEqual(sorted(corner), [[x, y] for x in range(3) for y in range(3)])
+        vertex = sorted(p for p in ink if p[0] > 10)
+        self.assertEqual(len(vertex), 9)  # one square of 3 × 3
+        self.assertEqual(vertex[-1][0] - vertex[0][0], 2)
+
+
+class NarrowTest(NarrowPageTest):
+    """A narrow desktop window, a zoom and a rotation: the layout follows,
+    and the drawing is drawn again whole in each."""
+
+    def test_320_css_pixels_reflow_without_a_sideways_scroll(self):
+        self.emulate(self.driver, 320, 700, 1, mobile=False)
+        try:
+            self.wait(lambda: self.js("return document.documentElement.classList.contains('narrow')"),
+                      "the page kept the window's layout")
+            self.check_the_narrow_layout(320, 1)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+    def test_a_zoom_to_400_percent_takes_the_narrow_layout(self):
+        width = self.js("return innerWidth")
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 1280 // 4, "height": 800 // 4, "deviceScaleFactor": 4, "mobile": False})
+        try:
+            self.wait(lambda: self.js("return document.documentElement.classList.contains('narrow')"),
+                      "the page kept the window's layout")
+            self.check_the_narrow_layout(320, 4)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.wait(lambda: self.js("return innerWidth") == width, "the zoom stayed")
+
+    def test_a_rotation_keeps_the_drawing_in_each_layout(self):
+        self.emulate(self.driver, 360, 740, 2)
+        try:
+            self.driver.get(self.server.url)
+            self.driver.execute_script(RECORD_FILLS)
+            self.wait(lambda: self.js("return document.getElementById('Form1').style.width") != "",
+                      "the activation did not run")
+            self.press("Command8")
+            for width, height, narrow in [(740, 360, False), (360, 740, True)]:
+                self.js("window.fills = []")
+                self.emulate(self.driver, width, height, 2)
+                self.wait(lambda: self.js("return document.documentElement.classList.contains('narrow')")
+                          == narrow, "the layout did not follow the rotation")
+                self.wait(lambda: len(self.dots()) == 402, "the dots were not drawn again")
+                if not narrow:  # the window's own places, at 2
+                    self.assertEqual(self.dots()[0], [0, 0, 2, 2])
+                    self.assertIn([320, 737, 2, 2], self.dots())  # world x −2
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+    def test_clear_widens_the_window_beyond_a_viewport_between_the_two_widths(self):
+        # 600 CSS pixels: the activated window (466.7) fits, the cleared (666.7) does not.
+        self.emulate(self.driver, 600, 700, 1, mobile=False)
+        try:
+            self.wait(lambda: not self.js("return document.documentElement.classList.contains('narrow')"),
+                      "the window did not fit")
+            self.press("Command1")
+            self.wait(lambda: self.js("return document.documentElement.classList.contains('narrow')"),
+                      "the cleared window kept its layout")
+            self.check_the_narrow_layout(600, 1)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+class ScreenReaderTest(PageTest):
+    """What a screen reader is told: the press's changes in the window's words,
+    what the plot shows, a message without its icon."""
+
+    def test_each_press_says_what_it_changed_in_a_polite_region_outside_the_form(self):
+        self.assertEqual(self.js("""const said = document.getElementById('Said');
+                                    return [said.getAttribute('role'), said.closest('#Form1') === null,
+                                            said.closest('main') !== null];"""),
+                         ["status", True, True])
+        self.press("Command8")
+        self.assertEqual(self.said(), "YA Высота левой опоры: 3.08866944394248. Длина WA: "
+                                      "2.75315799291358. График: оси с делениями, 402 точки.")
+        self.press("Command1")
+        self.assertEqual(self.said(), "График: оси с делениями.")
+        self.press("Command8")
+        self.press("Command4")
+        self.assertEqual(self.said(), "YA: 1.40140891336185. Ордината С: 1.4014. "
+                                      "Длина WA: 0.00499824469735796.")
+        self.press("Command7")
+        self.assertEqual(self.said(), "График: оси с делениями, 2403 точки.")
+
+    def test_the_plot_says_what_it_shows(self):
+        plot = lambda: self.js("""const plot = document.getElementById('plot');
+                                  return [plot.getAttribute('role'), plot.getAttribute('aria-label'),
+                                          plot.getAttribute('aria-hidden')];""")
+        self.assertEqual(plot(), ["img", "График: оси с делениями", None])
+        self.press("Command1")
+        self.press("Command6")
+        self.assertEqual(plot()[1], "График: оси с делениями, 1680 точек")
+
+    def test_a_message_is_read_without_its_icon(self):
+        self.press("Command1")
+        self.element("Command4").click()  # «Считать» before any plot: an error
+        self.wait(lambda: self.js("return document.getElementById('Message').open"), "no message")
+        tree = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        dialog = [node for node in tree if node.get("role", {}).get("value") == "alertdialog"]
+        self.assertEqual(len(dialog), 1)
+        self.assertEqual(dialog[0]["name"]["value"], "Морвина")
+        description = dialog[0]["description"]["value"]
+        self.assertTrue(description.startswith("Команда «Считать» прервана"), description)
+        self.assertNotIn("\u2716", json.dumps([node.get("name") for node in tree], ensure_ascii=False))
+        self.element("MessageOk").click()
+
+
+class AuditTest(PageTest):
+    """axe-core, every rule with best practices among them: no violation at
+    start, after a press, with a message open and on a phone."""
+
+    def violations(self):
+        modules = os.environ.get("HC_AUDIT_MODULES", "")
+        path = os.path.join(modules, "axe-core", "axe.min.js")
+        if not os.path.exists(path):
+            self.skipTest("axe-core is not installed (scripts/install-deps web installs it)")
+        with open(path, encoding="utf-8") as source:
+            self.js(source.read())
+        # Every rule, those axe leaves off by default (the target size, the
+        # enhanced contrast) among them, but the deprecated.
+        found = self.js("""const rules = {};
+                           for (const rule of axe.getRules())
+                             rules[rule.ruleId] = {enabled: !rule.tags.includes('deprecated')};
+                           return axe.run(document, {rules, resultTypes: ['violations']})
+                             .then((result) => result.violations.map((v) =>
+                               [v.id, v.nodes.map((node) => node.target.join(' '))]));""")
+        return found
+
+    def test_axe_finds_nothing_at_start_after_a_press_and_with_a_message(self):
+        self.assertEqual(self.violations(), [])
+        self.press("Command8")
+        self.assertEqual(self.violations(), [])
+        self.type("Text6", "2")
+        self.element("Command8").click()
+        self.wait(lambda: self.js("return document.getElementById('Message').open"), "no message")
+        self.assertEqual(self.violations(), [])
+        self.element("MessageOk").click()
+
+    def test_axe_finds_nothing_on_a_phone(self):
+        self.emulate(self.driver, 360, 740, 3)
+        try:
+            self.driver.get(self.server.url)
+            self.wait(lambda: self.js("return document.getElementById('Form1').style.width") != "",
+                      "the activation did not run")
+            self.assertEqual(self.violations(), [])
+            self.press("Command1")
+            self.assertEqual(self.violations(), [])
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+
+class OfflineTest(unittest.TestCase):
+    """Installable over HTTP, and with the server gone the page opens and
+    presses as before; a new version is taken at the next visit."""
+
+    def setUp(self):
+        self.site = tempfile.mkdtemp()
+        shutil.copytree(SITE, self.site, dirs_exist_ok=True)
+        self.server = Server(self.site)
+        self.driver = Browser()
+
+    def tearDown(self):
+        self.driver.quit()
+        self.server.stop()
+        shutil.rmtree(self.site)
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def wait(self, condition, what, seconds=20):
+        try:
+            WebDriverWait(self.driver, seconds, 0.05).until(lambda driver: condition())
+        except TimeoutException:
+            self.fail(what)
+
+    def open(self):
+        self.driver.get(self.server.url)
+        self.wait(lambda: self.js("return document.getElementById('Form1').style.width") != "",
+                  "the activation did not run")
+
+    def kept(self):
+        self.wait(lambda: self.js("return navigator.serviceWorker.controller !== null"),
+                  "no worker took the page")
+
+    def test_installable_and_offline_with_the_same_digits(self):
+        self.open()
+        self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
+                         {"installabilityErrors": []})
+        manifest = self.driver.execute_cdp_cmd("Page.getAppManifest", {})
+        self.assertEqual(manifest["errors"], [])
+        parsed = json.loads(manifest["data"])
+        self.assertEqual([parsed["name"], parsed["display"], parsed["lang"], parsed["dir"]],
+                         ["Морвина", "standalone", "ru", "ltr"])
+        self.kept()
+        self.server.stop()
+        self.driver.refresh()
+        self.wait(lambda: self.js("return document.getElementById('Form1').style.width") != "",
+                  "the page did not open offline")
+        self.js("document.getElementById('Command8').click()")
+        self.wait(lambda: self.js("return document.getElementById('Text8').value") == "3.08866944394248",
+                  "the press gave other digits offline")
+        self.server = Server(self.site)  # for tearDown
+
+    def test_a_new_version_is_taken_at_the_next_visit(self):
+        self.open()
+        self.kept()
+        with open(os.path.join(self.site, "index.html"), encoding="utf-8") as page:
+            text = page.read()
+        with open(os.path.join(self.site, "index.html"), "w", encoding="utf-8") as page:
+            page.write(text.replace("<title>Морвина</title>", "<title>Морвина 2</title>"))
+        with open(os.path.join(self.site, "sw.js"), encoding="utf-8") as worker:
+            text = worker.read()
+        with open(os.path.join(self.site, "sw.js"), "w", encoding="utf-8") as worker:
+            worker.write(text.replace("const kCache = 'hanging-chain-", "const kCache = 'hanging-chain-2"))
+        self.open()  # this visit is served what was kept, and finds the new version
+        self.assertEqual(self.driver.title, "Морвина")
+        # The new worker keeps the new files, and drops the old ones.
+        self.wait(lambda: self.js("""return caches.keys().then((keys) =>
+                                       keys.length === 1 && keys[0].startsWith('hanging-chain-2'));"""),
+                  "the new version was not taken")
+        self.open()
+        self.assertEqual(self.driver.title, "Морвина 2")
+
+
+class InputTest(PageTest):
+    """What a browser can be given: digits of any script, no-break spaces,
+    a paste of any length, a hidden tab, input while busy, a click before
+    the page is ready."""
+
+    def test_arabic_and_full_width_digits_and_no_break_spaces(self):
+        self.type("Text1", "\u0661.\u0664")  # ١.٤
+        self.type("Text2", "\uFF12")  # a full-width 2
+        self.type("Text6", "\u00A0\u0033\u202F.3")
+        self.assertEqual(self.press("Command8"), [])
+        self.assertEqual(self.text("Text8"), "3.08866944394248")
+        self.assertEqual(self.text("Text5"), "2.75315799291358")
+
+    def test_ten_megabytes_in_a_box_give_the_desktops_report_or_result(self):
+        for box, caption in [("Text1", "Ордината С"), ("Text2", "XA Расстояние до левой опоры")]:
+            self.setUp()
+            self.js("document.getElementById(arguments[0]).value = '7'.repeat(10 * 1024 * 1024)", box)
+            self.assertEqual(self.press("Command8"), [(
+                "Команда «Построить график Морвина» прервана: переполнение: число вышло за "
+                "допустимый диапазон, при чтении числа из поля «%s».\n\nВведённые значения "
+                "сохранены: их можно исправить и повторить." % caption, True)])
+            self.assertEqual(self.js("return document.getElementById(arguments[0]).value.length", box),
+                             10 * 1024 * 1024)
+        self.js("document.getElementById('Text1').value = '1.4'")
+        self.js("document.getElementById('Text2').value = '2' + ' '.repeat(10 * 1024 * 1024)")
+        self.assertEqual(self.press("Command8"), [])
+        self.assertEqual(self.text("Text8"), "3.08866944394248")
+
+    def long_press(self):
+        self.type("Text1", "130000")
+        self.type("Text2", "130000")
+        self.type("Text6", "1000000")
+        self.element("Command8").click()
+        self.wait(lambda: self.js("return document.documentElement.classList.contains('busy')"),
+                  "no wait cursor while the press ran")
+
+    def test_a_long_press_goes_on_and_ends_in_a_hidden_tab(self):
+        self.js("""localStorage.clear();
+                   new MutationObserver(() => {
+                     if (!document.documentElement.classList.contains('busy'))
+                       localStorage.setItem('ended', JSON.stringify([document.hidden,
+                         document.getElementById('Text8').value]));
+                   }).observe(document.documentElement, {attributes: true});""")
+        self.long_press()
+        page = self.driver.current_window_handle
+        self.driver.switch_to.new_window("tab")
+        self.driver.get(self.server.url)  # the same origin, to read what the hidden tab wrote
+        try:
+            self.wait(lambda: self.js("return localStorage.getItem('ended')") is not None,
+                      "the press stopped in the hidden tab", seconds=180)
+            self.assertEqual(json.loads(self.js("return localStorage.getItem('ended')")),
+                             [True, "200600.482522663"])
+        finally:
+            self.driver.close()
+            self.driver.switch_to.window(page)
+
+    def test_nothing_typed_through_an_input_method_or_clicked_while_busy_reaches_the_page(self):
+        self.js("document.getElementById('Text1').focus()")
+        self.long_press()
+        self.js("document.getElementById('Text1').focus()")
+        self.driver.execute_cdp_cmd("Input.imeSetComposition", {
+            "text": "\u0436", "selectionStart": 1, "selectionEnd": 1})
+        self.driver.execute_cdp_cmd("Input.insertText", {"text": "\u0436\u0436"})
+        # A button held down during the press and let go after it.
+        box = self.element("Command1").rect
+        point = {"x": box["x"] + 5, "y": box["y"] + 5, "button": "left", "clickCount": 1}
+        self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", dict(point, type="mousePressed"))
+        self.assertTrue(self.js("return document.documentElement.classList.contains('busy')"),
+                        "the press ended too soon to prove anything")
+        self.wait(lambda: self.idle(), "the press did not end", seconds=120)
+        self.driver.execute_cdp_cmd("Input.dispatchMouseEvent", dict(point, type="mouseReleased"))
+        self.assertEqual(self.text("Text1"), "130000")
+        self.assertEqual(self.js("return document.getElementById('Form1').style.width"), "466.667px")
+        self.assertEqual(self.text("Text8"), "200600.482522663")
+
+    def test_a_click_before_the_core_is_ready_is_kept_and_run_once_it_is(self):
+        server = Server(slow={"/hanging-chain.js": 3})
+        self.driver.quit()
+        self.driver = Browser(wait_for_load=False)
+        try:
+            self.driver.get(server.url)
+            self.wait(lambda: self.js("return typeof Page") == "object", "the page's script did not run")
+            self.assertTrue(self.js("return document.documentElement.classList.contains('loading')"))
+            self.assertEqual(self.js("return getComputedStyle(document.getElementById('Command8')).cursor"),
+                             "progress")
+            self.js("document.getElementById('Command8').click()")
+            self.assertEqual(self.text("Text8"), "")
+            self.wait(lambda: self.text("Text8") == "3.08866944394248", "the click was lost")
+            self.assertFalse(self.js("return document.documentElement.classList.contains('loading')"))
+        finally:
+            server.stop()
+            self.driver.quit()
+            type(self).driver = self.driver = Browser(self.language, self.scale)
+
+
+class PersianTest(PageTest):
+    """A browser in Persian: its digits and its separator «٫» are read."""
+    language = "fa-IR"
+
+    def test_persian_digits_and_separator_read_as_their_values(self):
+        self.type("Text1", "\u06F1\u066B\u06F4")  # ۱٫۴
+        self.type("Text2", "\u06F2")
+        self.type("Text6", "\u06F3\u066B\u06F3")
+        self.assertEqual(self.press("Command8"), [])
+        self.assertEqual(self.text("Text8"), "3\u066B08866944394248")
+        self.type("Text2", "-\u06F2\u066B\u06F5")  # -۲٫۵: the left branch, as far on the other side
+        self.assertEqual(self.press("Command8"), [])
+        self.assertEqual(self.text("Text8"), "4\u066B29206089171462")
+
+
+class ArabicTest(PageTest):
+    """A browser in Egyptian Arabic, which writes Arabic-Indic digits."""
+    language = "ar-EG"
+
+    def test_arabic_indic_digits_read_as_their_values(self):
+        self.type("Text1", "\u0661\u066B\u0664")  # ١٫٤
+        self.type("Text2", "\u0662")
+        self.type("Text6", "\u0663\u066B\u0663")
+        self.assertEqual(self.press("Command8"), [])
+        self.assertEqual(self.text("Text8"), "3\u066B08866944394248")
+
+
+class SecurityTest(PageTest):
+    """The page's Content-Security-Policy: strict, and nothing the page does
+    breaks it, over HTTP or from disk."""
+
+    def policy(self):
+        return self.js("""return document.querySelector('meta[http-equiv="Content-Security-Policy"]')
+                            .getAttribute('content')""")
+
+    def test_the_policy_allows_only_the_pages_own_files_and_its_webassembly(self):
+        directives = dict((part.split()[0], part.split()[1:]) for part in self.policy().split(";"))
+        self.assertEqual(directives["default-src"], ["'none'"])
+        self.assertEqual(directives["script-src"], ["'self'", "'wasm-unsafe-eval'"])
+        self.assertEqual(directives["style-src"], ["'self'"])
+        for values in directives.values():
+            self.assertNotIn("'unsafe-inline'", values)
+            self.assertNotIn("'unsafe-eval'", values)
+
+    def test_nothing_breaks_it_over_http(self):
+        self.press("Command8")
+        self.type("Text6", "2")
+        self.press("Command8")
+        self.press("Command1")
+        self.js("return Page.Primer()")
+        self.wait(lambda: self.idle(), "the primer did not end")
+        self.no_errors_in_the_console()
+
+
+class SecurityFromDiskTest(PageTest):
+    from_disk = True
+
+    def test_nothing_breaks_it_from_disk(self):
+        self.press("Command8")
+        self.press("Command1")
+        self.no_errors_in_the_console()
+
 
 
 if __name__ == "__main__":
