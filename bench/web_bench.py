@@ -3,7 +3,10 @@
 127.0.0.1: its size, the frame on the screen after navigation, and a
 default press from click to last dot, the first and once warm.
 
-    web_bench.py SITE [LOADS]
+    web_bench.py SITE [LOADS] [SLOWDOWN]
+
+SLOWDOWN runs the CPU that many times slower (Lighthouse's phone is 4), with
+the network as it is.
 
 Figures, not verdicts: docs/performance.md keeps them against the budgets
 (512 KiB; 300 ms; 2 ms warm and 20 ms the first time).
@@ -21,6 +24,7 @@ from selenium.webdriver.support.ui import WebDriverWait
 
 site = sys.argv[1]
 loads = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+slowdown = float(sys.argv[3]) if len(sys.argv) > 3 else 1
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -40,6 +44,8 @@ for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-
                  "--disable-sync", "--disable-dev-shm-usage"]:
     options.add_argument(argument)
 driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+if slowdown != 1:
+    driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slowdown})
 
 # Click to last dot: the press runs within the click's dispatch unless it
 # suspends, which the default press does not.
@@ -61,6 +67,8 @@ try:
             "return performance.getEntriesByName('hanging-chain-frame')[0].startTime"))
         first.append(driver.execute_script(PRESS))
         warm.append(statistics.median(driver.execute_script(PRESS) for _ in range(50)))
+    if slowdown != 1:
+        print("the CPU %g times slower" % slowdown)
     print("page: %d bytes (%.1f KiB) in %s" % (size, size / 1024, ", ".join(sorted(os.listdir(site)))))
     print("frame on screen after navigation: median %.1f ms, slowest %.1f ms of %d loads"
           % (statistics.median(frames), max(frames), loads))
