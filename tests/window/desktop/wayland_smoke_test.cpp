@@ -6,6 +6,7 @@
 #include "window/gui/pixels.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QProcess>
@@ -19,11 +20,20 @@ QImage Screenshot() {
     QDir here;
     for (const QString& old : here.entryList({"wayland-screenshot*.png"}))
         here.remove(old);
-    QProcess shooter;
-    shooter.start("weston-screenshooter", {});
-    // The compositor serves the screenshot from the event loop this program shares.
-    while (!shooter.waitForFinished(10))
-        QCoreApplication::processEvents();
+    // The compositor serves the screenshot from the event loop this program
+    // shares. A busy machine has seen the screenshooter never answered (once
+    // in a few dozen runs): it is asked again, three times at most.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QProcess shooter;
+        shooter.start("weston-screenshooter", {});
+        QDeadlineTimer deadline(10000);
+        while (!shooter.waitForFinished(10) && !deadline.hasExpired())
+            QCoreApplication::processEvents();
+        if (shooter.state() == QProcess::NotRunning)
+            break;
+        shooter.kill();
+        shooter.waitForFinished();
+    }
     const QStringList shots = here.entryList({"wayland-screenshot*.png"});
     return shots.isEmpty() ? QImage() : QImage(shots.first()).convertToFormat(QImage::Format_RGB32);
 }
