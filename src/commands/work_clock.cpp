@@ -17,7 +17,7 @@ WorkClock::Milliseconds SteadyNow() {
 
 } // namespace
 
-WorkClock::WorkClock(std::function<Milliseconds()> now)
+WorkClock::WorkClock(Now now)
     : now_(now ? std::move(now) : SteadyNow)
     , started_(now_()) {}
 

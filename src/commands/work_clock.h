@@ -13,8 +13,11 @@ namespace hc {
 class WorkClock {
   public:
     using Milliseconds = std::int64_t;
-    // `now` reads a monotonic clock; by default the standard library's.
-    explicit WorkClock(std::function<Milliseconds()> now = {});
+    // Reads a monotonic clock. The shells run on the standard library's; a
+    // test gives its own, to make a press long without waiting for it.
+    using Now = std::function<Milliseconds()>;
+    // `now` by default: the standard library's steady clock.
+    explicit WorkClock(Now now = {});
 
     // One step of the handler's work (a dot); true when it is to show now
     // what it has drawn, with the wait cursor. Every long command is a sweep
@@ -28,7 +31,7 @@ class WorkClock {
   private:
     Milliseconds Worked() const;
 
-    std::function<Milliseconds()> now_;
+    Now now_;
     Milliseconds started_;    // of the work since the start or the last Resume
     Milliseconds before_ = 0; // worked before the last Pause
     bool paused_ = false;

@@ -39,12 +39,12 @@ QAccessibleInterface* FrameForForm1(const QString&, QObject* object) {
 
 } // namespace
 
-Form1::Form1(const QLocale& locale, QWidget* parent)
+Form1::Form1(const QLocale& locale, WorkClock::Now now, QWidget* parent)
     : QWidget(parent)
     , canvas_(logicalDpiX(), devicePixelRatioF(), palette().color(QPalette::Window).rgb(),
               palette().color(QPalette::WindowText).rgb())
     , outerSize_(*this, canvas_.pixelsPerTwip())
-    , run_(*this, canvas_)
+    , run_(*this, canvas_, std::move(now))
     , decimalSeparator_(locale.decimalPoint().toStdString()) {
     static const bool frameForScreenReaders = (QAccessible::installFactory(FrameForForm1), true);
     Q_UNUSED(frameForScreenReaders);

@@ -26,7 +26,10 @@ class Form1 : public QWidget, private DrawingSurface {
     Q_OBJECT
 
   public:
-    explicit Form1(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
+    // `now` times the handlers' work, by which a long one shows that it
+    // works and lets the window system in (WorkClock's clock by default).
+    explicit Form1(const QLocale& locale = QLocale::system(), WorkClock::Now now = {},
+                   QWidget* parent = nullptr);
 
     // The window's two public operations, which no control invokes: a blue
     // circle with a printed line, and number⁴ through 32-bit integers

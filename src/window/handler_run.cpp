@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <utility>
 
 namespace hc {
 
@@ -58,9 +59,11 @@ class InputGuard : public QObject {
 
 } // namespace
 
-HandlerRun::HandlerRun(QWidget& window, Canvas& canvas)
+HandlerRun::HandlerRun(QWidget& window, Canvas& canvas, WorkClock::Now now)
     : window_(window)
-    , canvas_(canvas) {
+    , canvas_(canvas)
+    , now_(std::move(now))
+    , clock_(now_) {
     window_.installEventFilter(this);
 }
 
@@ -70,7 +73,7 @@ std::optional<HandlerRun::Ended> HandlerRun::Run(const std::function<void()>& ha
     running_ = true;
     closeAsked_ = false;
     held_ = {};
-    clock_ = WorkClock();
+    clock_ = WorkClock(now_);
     const auto finish = [this] {
         running_ = false;
         Busy(false);

@@ -41,7 +41,8 @@ class HandlerRun : public QObject {
         WindowChanges held;      // changed while the handler ran
     };
 
-    HandlerRun(QWidget& window, Canvas& canvas);
+    // `now` is the clock the handlers' work is timed by (WorkClock's own by default).
+    HandlerRun(QWidget& window, Canvas& canvas, WorkClock::Now now = {});
 
     // Runs the handler and shows what it drew; nothing when one is running
     // already. An exception other than the end of a closing window passes
@@ -69,6 +70,7 @@ class HandlerRun : public QObject {
     bool running_ = false;
     bool closeAsked_ = false;
     WindowChanges held_;
+    WorkClock::Now now_;
     WorkClock clock_;
     bool busy_ = false; // the wait cursor is up
 };

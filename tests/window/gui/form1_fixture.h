@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace hc {
 
@@ -21,12 +23,35 @@ struct SeenMessage {
     QMessageBox::StandardButtons buttons;
 };
 
+inline bool WaitCursorShown() {
+    return QApplication::overrideCursor() != nullptr &&
+           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
+// The handlers' clock for a test that needs a press still running: each
+// reading is 100 ms of work after the last, so that any sweep of a few times
+// 4096 dots is a long press however fast the machine, and `onReading` runs
+// at each reading, as what the user does while the press works.
+struct TestClock {
+    WorkClock::Milliseconds now = 0;
+    int readings = 0;
+    std::function<void()> onReading;
+    WorkClock::Now Reader() {
+        return [this] {
+            ++readings;
+            if (onReading)
+                onReading();
+            return now += 100;
+        };
+    }
+};
+
 class Form1Test : public testing::Test {
   protected:
     void SetUp() override { Start(QLocale::c()); }
 
-    void Start(const QLocale& locale) {
-        form = std::make_unique<Form1>(locale);
+    void Start(const QLocale& locale, WorkClock::Now now = {}) {
+        form = std::make_unique<Form1>(locale, std::move(now));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
         // The activation handler is queued behind the first show.

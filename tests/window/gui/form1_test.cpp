@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLabel>
 
 namespace hc {
@@ -298,6 +297,9 @@ TEST_F(Form1Test, EnterAndKeypadEnterPressTheFocusedButtonWithoutADefaultButton)
 }
 
 TEST_F(Form1Test, ALongCommandShowsTheBusyCursorAndAnOrdinaryOneDoesNot) {
+    TestClock clock;
+    form.reset();
+    Start(QLocale::c(), clock.Reader());
     // Counts the turns of the event loop while a press runs, and the cursor then.
     int turns = 0;
     bool busy = false;
@@ -305,33 +307,40 @@ TEST_F(Form1Test, ALongCommandShowsTheBusyCursorAndAnOrdinaryOneDoesNot) {
     watch.setInterval(0);
     QObject::connect(&watch, &QTimer::timeout, [&] {
         ++turns;
-        busy = busy || (QApplication::overrideCursor() != nullptr &&
-                        QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        busy = busy || WaitCursorShown();
     });
     watch.start();
-    Button("Command8")->click(); // the initial texts: well under a millisecond
+    Button("Command8")->click(); // the initial texts: 401 dots, not one reading of the clock
     EXPECT_EQ(turns, 0) << "an ordinary press let the window change mid-way";
 
-    Type("Text1", QStringLiteral("20000"));
-    Type("Text2", QStringLiteral("20000"));
-    Type("Text6", QStringLiteral("1000000")); // millions of passes
+    Type("Text1", QStringLiteral("200"));
+    Type("Text2", QStringLiteral("200"));
+    Type("Text6", QStringLiteral("1000000")); // 40000 dots: ten readings
     Button("Command8")->click();
     watch.stop();
     EXPECT_TRUE(busy) << "no busy cursor in " << turns << " turns of the event loop";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the busy cursor stayed";
 }
 
-// Closing the window during a press of seconds ends the press at its next dot
+// Closing the window during a long press ends the press at its next dot
 // and the program with it, and no report appears over a window that is gone.
 TEST_F(Form1Test, ACloseDuringALongPressEndsItWithoutAMessage) {
-    Type("Text1", QStringLiteral("130000"));
-    Type("Text2", QStringLiteral("130000"));
-    Type("Text6", QStringLiteral("1000000")); // 16 million passes: seconds
-    QTimer::singleShot(400, form.get(), &QWidget::close);
-    QElapsedTimer clock;
-    clock.start();
+    TestClock clock;
+    int closedAt = 0;
+    clock.onReading = [&] {
+        if (closedAt == 0 && WaitCursorShown()) {
+            closedAt = clock.readings;
+            QTimer::singleShot(0, form.get(), &QWidget::close); // as the window system asks it
+        }
+    };
+    form.reset();
+    Start(QLocale::c(), clock.Reader());
+    Type("Text1", QStringLiteral("200"));
+    Type("Text2", QStringLiteral("200"));
+    Type("Text6", QStringLiteral("1000000")); // 40000 dots: ten readings
     const std::vector<SeenMessage> seen = Click("Command8");
-    EXPECT_LT(clock.elapsed(), 400 + 500) << "the press ran on after the close";
+    ASSERT_NE(closedAt, 0) << "the press never showed that it worked";
+    EXPECT_EQ(clock.readings, closedAt) << "the press ran on after the close";
     EXPECT_TRUE(seen.empty()) << seen.front().text.toStdString();
     EXPECT_FALSE(form->isVisible());
 }
@@ -347,19 +356,34 @@ TEST_F(Form1Test, ABoxKeepsAPasteOfFortyThousandCharacters) {
 // A click during a long press is dropped, and so is what it would do to the
 // keyboard focus: the press keeps it where it was, on its own button.
 TEST_F(Form1Test, AClickDuringALongPressLeavesTheFocusWhereItWas) {
-    Type("Text1", QStringLiteral("130000"));
-    Type("Text2", QStringLiteral("130000"));
-    Type("Text6", QStringLiteral("1000000")); // seconds
-    // Through the window, as the window system delivers a click.
-    const QPoint onText2 = Box("Text2")->mapTo(form.get(), Box("Text2")->rect().center());
-    QTimer::singleShot(300, form.get(), [this, onText2] {
-        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, onText2);
-    });
-    QTimer::singleShot(600, form.get(), &QWidget::close); // no need to wait for the end
+    TestClock clock;
+    bool clicked = false;
+    bool closing = false;
+    clock.onReading = [&] {
+        if (!WaitCursorShown() || closing)
+            return;
+        if (!clicked) {
+            // Through the window, as the window system delivers a click.
+            QTimer::singleShot(0, form.get(), [&] {
+                const QPoint onText2 = Box("Text2")->mapTo(form.get(), Box("Text2")->rect().center());
+                QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, onText2);
+                clicked = true;
+            });
+        } else {
+            closing = true; // no need to wait for the end
+            QTimer::singleShot(0, form.get(), &QWidget::close);
+        }
+    };
+    form.reset();
+    Start(QLocale::c(), clock.Reader());
+    Type("Text1", QStringLiteral("200"));
+    Type("Text2", QStringLiteral("200"));
+    Type("Text6", QStringLiteral("1000000")); // 40000 dots: ten readings
     Click("Command8");
+    ASSERT_TRUE(clicked) << "the press ended before the click";
     EXPECT_EQ(form->focusWidget(), Button("Command8"))
         << "focus on " << form->focusWidget()->objectName().toStdString();
-    EXPECT_EQ(Box("Text2")->text(), QStringLiteral("130000"));
+    EXPECT_EQ(Box("Text2")->text(), QStringLiteral("200"));
 }
 
 } // namespace
