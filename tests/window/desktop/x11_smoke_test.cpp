@@ -2,6 +2,7 @@
 // activation ever arrives) and waits for its frame to appear on the screen.
 #include "frame_runs.h"
 
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
@@ -18,11 +19,12 @@ TEST(X11SmokeTest, TheWindowAppearsWithItsFrame) {
     QProcess program;
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(programPath, {});
-    ASSERT_TRUE(program.waitForStarted(5000));
+    ASSERT_TRUE(program.waitForStarted(60000));
 
+    // Until the frame is on the screen, within a generous minute.
     QScreen* screen = QGuiApplication::primaryScreen();
     int run = 0;
-    for (int attempt = 0; attempt < 100 && run < 400; ++attempt) {
+    for (QDeadlineTimer deadline(60000); run < 400 && !deadline.hasExpired();) {
         QTest::qWait(100);
         ASSERT_EQ(program.state(), QProcess::Running) << "the program ended";
         const auto runs = hc::FrameRuns(screen->grabWindow(0).toImage());
