@@ -61,7 +61,7 @@ try:
     frames, first, warm = [], [], []
     for _ in range(loads):
         driver.get(url)
-        WebDriverWait(driver, 10, 0.01).until(lambda d: d.execute_script(
+        WebDriverWait(driver, 60, 0.01).until(lambda d: d.execute_script(
             "return performance.getEntriesByName('hanging-chain-frame').length > 0"))
         frames.append(driver.execute_script(
             "return performance.getEntriesByName('hanging-chain-frame')[0].startTime"))

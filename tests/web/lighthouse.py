@@ -2,10 +2,14 @@
 """Lighthouse's default mobile run (a throttled mid-range phone on slow 4G,
 simulated) over a plain static server with no compression, as the page's
 budget asks: accessibility, best practices and SEO score 100, and
-performance at least PERFORMANCE (default 0.9 here, where other tests share
-the machine; on a quiet one it is 0.98 or more: docs/performance.md).
+performance at least PERFORMANCE where one is given.
 
     lighthouse.py SITE AUDIT_MODULES [PERFORMANCE] [REPORT.json]
+
+The performance score is a measurement: Lighthouse times the page's work on
+this machine's CPU, and a loaded machine scores lower. The test run gives no
+PERFORMANCE, and only prints the score; as a benchmark, on a quiet machine,
+it is run with 0.98 (docs/performance.md).
 
 It exits 77, skipped, where the pinned Lighthouse is not installed
 (scripts/install-deps web installs it).
@@ -20,7 +24,7 @@ import tempfile
 import threading
 
 site, modules = sys.argv[1], sys.argv[2]
-least = float(sys.argv[3]) if len(sys.argv) > 3 else 0.9
+least = float(sys.argv[3]) if len(sys.argv) > 3 else None
 report_path = sys.argv[4] if len(sys.argv) > 4 else None
 lighthouse = os.path.join(modules, "lighthouse", "cli", "index.js")
 if not os.path.exists(lighthouse):
@@ -72,7 +76,7 @@ for name in ["accessibility", "best-practices", "seo"]:
     if scores[name] != 1:
         print("%s scores %s, not 1" % (name, scores[name]))
         status = 1
-if scores["performance"] < least:
+if least is not None and scores["performance"] < least:
     print("performance scores %s, under %s" % (scores["performance"], least))
     status = 1
 sys.exit(status)
