@@ -64,8 +64,8 @@ TEST(WaylandSmokeTest, TheWindowAppearsDecoratedAndAPressDrawsTheCurve) {
         << "the activation handler did not run";
 
     const double pixelsPerTwip = form.logicalDpiX() / 1440.0;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form.frameGeometry().height() > form.height(); },
-                                kMinute))
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return form.frameGeometry().height() > form.height(); }, kMinute))
         << "no decorations";
     EXPECT_NEAR(form.frameGeometry().width(), 7000 * pixelsPerTwip, 1);
     EXPECT_NEAR(form.frameGeometry().height(), 10000 * pixelsPerTwip, 1);
@@ -83,10 +83,10 @@ TEST(WaylandSmokeTest, TheWindowAppearsDecoratedAndAPressDrawsTheCurve) {
     EXPECT_GT(hc::CountPixels(after, ink) - inkBefore, 100) << "no curve on the screen";
 
     QTest::mouseClick(form.findChild<QPushButton*>("Command1"), Qt::LeftButton); // «Очистить»
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return std::abs(form.frameGeometry().width() - 10000 * pixelsPerTwip) <= 1;
-    }, kMinute)) << form.frameGeometry().width()
-        << " pixels wide with the decorations";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return std::abs(form.frameGeometry().width() - 10000 * pixelsPerTwip) <= 1; },
+        kMinute))
+        << form.frameGeometry().width() << " pixels wide with the decorations";
     EXPECT_NEAR(form.frameGeometry().height(), 10000 * pixelsPerTwip, 1);
 }
 

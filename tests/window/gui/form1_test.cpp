@@ -365,7 +365,8 @@ TEST_F(Form1Test, AClickDuringALongPressLeavesTheFocusWhereItWas) {
         if (!clicked) {
             // Through the window, as the window system delivers a click.
             QTimer::singleShot(0, form.get(), [&] {
-                const QPoint onText2 = Box("Text2")->mapTo(form.get(), Box("Text2")->rect().center());
+                const QPoint onText2 =
+                    Box("Text2")->mapTo(form.get(), Box("Text2")->rect().center());
                 QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, onText2);
                 clicked = true;
             });
