@@ -147,31 +147,33 @@ TEST(X11WindowManagerTest, OuterSizeFrameAndActivationAreRight) {
     Tool("xdotool", {"key", "--clearmodifiers", "ctrl+a"});
     Tool("xdotool", {"type", "0.144"});
     ClickAt(window, 2280 + 600, 8160 + 360); // «Построить график Морвина»
-    QString message;
-    ASSERT_TRUE(WaitFor([&] {
-        for (const QString& id : ProgramWindows())
-            if (id != window)
-                message = id;
-        return !message.isEmpty();
-    })) << "no message box";
-    Tool("xdotool", {"windowactivate", "--sync", message});
-    Tool("xdotool", {"key", "Return"});
-    EXPECT_TRUE(WaitFor([&] { return ProgramWindows().size() == 1; })) << "the box stayed";
+    // The box a press shows, and its answer, Return.
+    const auto box = [&window] {
+        QString message;
+        WaitFor([&] {
+            for (const QString& id : ProgramWindows())
+                if (id != window)
+                    message = id;
+            return !message.isEmpty();
+        });
+        return message;
+    };
+    const auto answer = [](const QString& message) {
+        Tool("xdotool", {"windowactivate", "--sync", message});
+        Tool("xdotool", {"key", "Return"});
+        EXPECT_TRUE(WaitFor([&] { return ProgramWindows().size() == 1; })) << "the box stayed";
+    };
+    const QString first = box();
+    ASSERT_FALSE(first.isEmpty()) << "no message box";
+    answer(first);
     // The program takes its events in order: once a second press has shown
     // its box, it has taken in the activation that followed the first. (A
     // point the pointer is not on already: xdotool's --sync waits for a move.)
     ClickAt(window, 2280 + 700, 8160 + 400);
-    message.clear();
-    ASSERT_TRUE(WaitFor([&] {
-        for (const QString& id : ProgramWindows())
-            if (id != window)
-                message = id;
-        return !message.isEmpty();
-    })) << "no second message box";
+    const QString second = box();
+    ASSERT_FALSE(second.isEmpty()) << "no second message box";
     EXPECT_TRUE(OuterSizeIs(window, 10000, 10000)) << Describe(window);
-    Tool("xdotool", {"windowactivate", "--sync", message});
-    Tool("xdotool", {"key", "Return"});
-    EXPECT_TRUE(WaitFor([&] { return ProgramWindows().size() == 1; })) << "the box stayed";
+    answer(second);
 
     program.terminate();
     program.waitForFinished(5000);
