@@ -7,9 +7,9 @@
 // that its Content-Security-Policy allows no inline style.
 //   make_page SOURCE_DIR ICON SITE_DIR
 #include "commands/control_table.h"
+#include "commands/narration.h"
 #include "commands/window_handlers.h"
 #include "model/compat.h"
-#include "web/narration.h"
 #include "web/web_surface.h"
 
 #include <cstdio>

@@ -8,17 +8,6 @@
 
 namespace hc {
 
-namespace {
-
-// A dot far beyond the canvas is drawn nowhere in any layout, and a long press
-// sets millions of them: only those on the window's canvas are kept.
-bool OnCanvas(float x, float y) {
-    constexpr float kEdge = WebSurface::kWindowCanvasPixels * WebSurface::kTwipsPerPixel;
-    return x >= 0 && x < kEdge && y >= 0 && y < kEdge;
-}
-
-} // namespace
-
 WebSurface::WebSurface(std::string decimalSeparator, Rgb background, Rgb foreground)
     : separator_(std::move(decimalSeparator))
     , colours_(background, foreground)
@@ -54,16 +43,15 @@ void WebSurface::SetColours(Rgb background, Rgb foreground) {
 
 void WebSurface::StartPress() {
     clock_ = WorkClock();
-    before_ = record_.Count();
+    narration_.Begin(record_.Count());
 }
 
 void WebSurface::EndPress() {
     Flush();
-    const DrawingRecord::Counts now = record_.Count();
-    if (now != before_)
-        hc_page_describe_plot(DescribePlot(now).c_str());
-    hc_page_announce(narration_.Take(before_, now).c_str());
-    before_ = now;
+    const Narration::Words words = narration_.End(record_.Count());
+    if (words.plot)
+        hc_page_describe_plot(words.plot->c_str());
+    hc_page_announce(words.said.c_str());
 }
 
 void WebSurface::Fill(const DeviceRect& rect, Rgb colour) {
@@ -127,10 +115,8 @@ bool WebSurface::DoPSet(float x, float y) {
         Flush();
         hc_page_breathe();
     }
-    if (OnCanvas(x, y)) {
-        record_.Add(DrawingRecord::Dot{x, y});
+    if (record_.Add(DrawingRecord::Dot{x, y}))
         Draw(DrawingRecord::Dot{x, y});
-    }
     return true;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "commands/narration.h"
 #include "commands/window_handlers.h"
 #include "commands/work_clock.h"
 #include "drawing/device_pixels.h"
+#include "drawing/drawing_record.h"
 #include "drawing/drawing_surface.h"
 #include "drawing/legible.h"
-#include "web/drawing_record.h"
-#include "web/narration.h"
 
 #include <cstdint>
 #include <string>
@@ -24,12 +24,11 @@ namespace hc {
 class WebSurface : public DrawingSurface {
   public:
     // 1 CSS pixel = 15 twips at 100 % zoom: 96 pixels to the inch.
-    static constexpr int kTwipsPerPixel = 15;
     static constexpr double kPixelsPerTwip = 1.0 / kTwipsPerPixel;
     // The window's canvas, CSS pixels a side: the window at its widest, and
     // as high. Its drawing lies in the square of that many twips.
     static constexpr int kCanvasTwips = kClearedWidth;
-    static constexpr int kWindowCanvasPixels = (kCanvasTwips + kTwipsPerPixel - 1) / kTwipsPerPixel;
+    static constexpr int kWindowCanvasPixels = kDrawingPixels;
     // The window's caption font, which Print writes in: 7 points.
     static constexpr double kFontTwips = 7 * 20;
 
@@ -82,8 +81,7 @@ class WebSurface : public DrawingSurface {
     double ratio_ = 1;
     double pixelsPerTwip_ = kPixelsPerTwip; // CSS pixels to the twip
     DeviceGrid grid_;
-    DrawingRecord record_;
-    DrawingRecord::Counts before_; // what the plot showed when the press began
+    DrawingRecord record_{kDrawingEdge};
     Narration narration_;
     double printTop_ = 0;               // device pixels
     std::vector<std::int32_t> pending_; // left, top, right, bottom, colour; five a rectangle

@@ -11,14 +11,20 @@
 namespace hc {
 
 // What has been drawn since the surface was last cleared, in twips and in the
-// colours asked for, so that the page can draw it again when its canvas is
-// made anew: at another width (a rotation, a narrow screen), another ratio (a
-// zoom) or in another theme. A canvas cannot be scaled without losing dots
-// or blurring them; drawn again, every dot is a whole one of the new size.
+// colours asked for: what a screen reader is told the plot shows (Count), and
+// what the page draws again when its canvas is made anew, at another width (a
+// rotation, a narrow screen), another ratio (a zoom) or in another theme. A
+// canvas cannot be scaled without losing dots or blurring them; drawn again,
+// every dot is a whole one of the new size.
 //
-// Dots are kept once each: a plot pressed again adds none.
+// Dots are kept once each: a plot pressed again adds none. Only those in the
+// square from (0, 0) to the edge are kept: one beyond it is drawn nowhere,
+// and a long press sets millions of them.
 class DrawingRecord {
   public:
+    explicit DrawingRecord(float edge)
+        : edge_(edge) {}
+
     struct Line {
         float x1, y1, x2, y2;
         Rgb colour;
@@ -38,7 +44,8 @@ class DrawingRecord {
     void Add(const Line& line);
     void Add(const Circle& circle);
     void Add(Print print);
-    void Add(Dot dot);
+    // Whether the dot is kept: false beyond the edge.
+    bool Add(Dot dot);
 
     // How many of each are kept, each dot once.
     struct Counts {
@@ -81,6 +88,7 @@ class DrawingRecord {
     static Dot Unpacked(std::uint64_t at);
     void Compact();
 
+    float edge_; // twips
     std::vector<Entry> entries_;
 };
 

@@ -1,4 +1,4 @@
-#include "web/narration.h"
+#include "commands/narration.h"
 
 #include "commands/control_table.h"
 
@@ -32,16 +32,23 @@ void Narration::Wrote(TextBox box, std::string_view text) {
         written_.emplace_back(box, std::string(text));
 }
 
-std::string Narration::Take(const DrawingRecord::Counts& before,
-                            const DrawingRecord::Counts& after) {
-    std::string words;
-    for (const auto& [box, text] : written_)
-        words += std::string(CaptionOf(box)) + ": " + (text.empty() ? "пусто" : text) + ". ";
+void Narration::Begin(const DrawingRecord::Counts& plot) {
+    before_ = plot;
     written_.clear();
-    if (after != before)
-        words += DescribePlot(after) + ".";
-    while (!words.empty() && words.back() == ' ')
-        words.pop_back();
+}
+
+Narration::Words Narration::End(const DrawingRecord::Counts& plot) {
+    Words words;
+    for (const auto& [box, text] : written_)
+        words.said += std::string(CaptionOf(box)) + ": " + (text.empty() ? "пусто" : text) + ". ";
+    written_.clear();
+    if (plot != before_) {
+        words.plot = DescribePlot(plot);
+        words.said += *words.plot + ".";
+        before_ = plot;
+    }
+    while (!words.said.empty() && words.said.back() == ' ')
+        words.said.pop_back();
     return words;
 }
 

@@ -1,4 +1,4 @@
-#include "web/drawing_record.h"
+#include "drawing/drawing_record.h"
 
 #include "model/compat.h"
 
@@ -22,7 +22,9 @@ void DrawingRecord::Add(Print print) {
     entries_.emplace_back(std::move(print));
 }
 
-void DrawingRecord::Add(Dot dot) {
+bool DrawingRecord::Add(Dot dot) {
+    if (!(dot.x >= 0 && dot.x < edge_ && dot.y >= 0 && dot.y < edge_))
+        return false;
     if (entries_.empty() || !std::holds_alternative<Dots>(entries_.back()))
         entries_.emplace_back(Dots{});
     auto& dots = std::get<Dots>(entries_.back());
@@ -33,6 +35,7 @@ void DrawingRecord::Add(Dot dot) {
     // constant time a dot.
     if (dots.at.size() >= 2 * std::max<std::size_t>(dots.compacted, 4096))
         Compact();
+    return true;
 }
 
 DrawingRecord::Dot DrawingRecord::Unpacked(std::uint64_t at) {

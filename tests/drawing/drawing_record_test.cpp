@@ -1,5 +1,4 @@
-#include "web/drawing_record.h"
-#include "web/narration.h"
+#include "drawing/drawing_record.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -32,7 +31,7 @@ std::vector<std::string> Replayed(DrawingRecord& record) {
 // What the page draws again on a new canvas: every shape in its order, each
 // dot once, even after the same plot a thousand times.
 TEST(DrawingRecordTest, KeepsEveryShapeInOrderAndEachDotOnce) {
-    DrawingRecord record;
+    DrawingRecord record(10005);
     record.Add(DrawingRecord::Line{0, 8000, 8000, 8000, 0x800000});
     for (int press = 0; press < 1000; ++press) {
         record.Add(DrawingRecord::Dot{2400, 5529.06f});
@@ -51,41 +50,40 @@ TEST(DrawingRecordTest, KeepsEveryShapeInOrderAndEachDotOnce) {
     EXPECT_EQ(record.Count(), DrawingRecord::Counts{});
 }
 
+// The square is the page's canvas, 667 pixels of 15 twips: a dot beyond it,
+// or no number at all, is neither kept nor counted.
+TEST(DrawingRecordTest, KeepsOnlyTheDotsInItsSquare) {
+    struct Row {
+        float x, y;
+        bool kept;
+    };
+    const Row rows[] = {
+        {0, 0, true},
+        {10004.999f, 10004.999f, true},
+        {10005, 4000, false},
+        {4000, 10005, false},
+        {-0.001f, 4000, false},
+        {4000, -0.001f, false},
+        {__builtin_nanf(""), 0, false},
+        {0, __builtin_inff(), false},
+    };
+    DrawingRecord record(10005);
+    std::size_t kept = 0;
+    for (const Row& row : rows) {
+        EXPECT_EQ(record.Add(DrawingRecord::Dot{row.x, row.y}), row.kept) << row.x << ", " << row.y;
+        kept += row.kept ? 1 : 0;
+    }
+    EXPECT_EQ(record.Count().dots, kept);
+}
+
 // A long run of new dots keeps them all: the compaction drops repeats only.
 TEST(DrawingRecordTest, KeepsAHundredThousandDistinctDots) {
-    DrawingRecord record;
+    DrawingRecord record(10005);
     for (int i = 0; i < 100000; ++i)
         record.Add(DrawingRecord::Dot{static_cast<float>(i % 1000), static_cast<float>(i / 1000)});
     for (int i = 0; i < 100000; ++i)
         record.Add(DrawingRecord::Dot{static_cast<float>(i % 1000), static_cast<float>(i / 1000)});
     EXPECT_EQ(record.Count().dots, 100000U);
-}
-
-TEST(NarrationTest, SaysEachBoxWrittenByItsCaptionThenWhatThePlotShows) {
-    Narration narration;
-    narration.Wrote(TextBox::Text8, "3,08866944394248");
-    narration.Wrote(TextBox::Text5, "2,75315799291358");
-    narration.Wrote(TextBox::Text8, "3,1");
-    EXPECT_EQ(narration.Take({41, 0, 0, 0}, {41, 0, 0, 402}),
-              "YA Высота левой опоры: 3,1. Длина WA: 2,75315799291358. "
-              "График: оси с делениями, 402 точки.");
-    // Said once: the next press starts afresh; one that changes nothing says nothing.
-    EXPECT_EQ(narration.Take({41, 0, 0, 402}, {41, 0, 0, 402}), "");
-    narration.Wrote(TextBox::Text1, "");
-    EXPECT_EQ(narration.Take({}, {}), "Ордината С: пусто.");
-}
-
-TEST(NarrationTest, DescribesThePlotWithRussianNumberForms) {
-    EXPECT_EQ(DescribePlot({}), "График пуст");
-    EXPECT_EQ(DescribePlot({41, 0, 0, 0}), "График: оси с делениями");
-    EXPECT_EQ(DescribePlot({41, 0, 0, 1}), "График: оси с делениями, 1 точка");
-    EXPECT_EQ(DescribePlot({41, 0, 0, 2001}), "График: оси с делениями, 2001 точка");
-    EXPECT_EQ(DescribePlot({41, 0, 0, 1680}), "График: оси с делениями, 1680 точек");
-    EXPECT_EQ(DescribePlot({41, 0, 0, 12}), "График: оси с делениями, 12 точек");
-    EXPECT_EQ(DescribePlot({41, 0, 0, 113}), "График: оси с делениями, 113 точек");
-    EXPECT_EQ(DescribePlot({41, 0, 0, 24}), "График: оси с делениями, 24 точки");
-    EXPECT_EQ(DescribePlot({0, 1, 1, 0}), "График: 1 круг, 1 надпись");
-    EXPECT_EQ(DescribePlot({0, 3, 5, 0}), "График: 3 круга, 5 надписей");
 }
 
 } // namespace
