@@ -2,6 +2,7 @@
 
 #include "drawing/primer.h"
 #include "window/box_edit.h"
+#include "window/plot_description.h"
 #include "window/wrapping_button.h"
 
 #include <QAccessible>
@@ -60,6 +61,11 @@ Form1::Form1(const QLocale& locale, WorkClock::Now now, QWidget* parent)
 }
 
 void Form1::BuildControls() {
+    // First, so that every control lies in front of it.
+    plot_ = new PlotDescription(
+        QRect(0, 0, qRound(canvas_.ToPixels(kDrawingEdge)), qRound(canvas_.ToPixels(kDrawingEdge))),
+        this);
+    plot_->Describe(FromUtf8(DescribePlot(record_.Count())));
     QWidget* previous = nullptr;
     std::vector<std::pair<QLabel*, TextBox>> captions; // a box may come after its label
     for (const ControlSpec& entry : kControls) {
@@ -119,23 +125,28 @@ QSizeF Form1::OuterSizeTwips() const {
 }
 
 bool Form1::DoCls() {
+    record_.Clear();
     return canvas_.Clear();
 }
 
 bool Form1::DoLine(float x1, float y1, float x2, float y2, Colour colour) {
+    record_.Add(DrawingRecord::Line{x1, y1, x2, y2, RgbOf(colour)});
     return canvas_.Line({x1, y1}, {x2, y2}, FromBgr(colour));
 }
 
 bool Form1::DoPSet(float x, float y) {
     run_.Step(); // handlers draw only from Run
+    record_.Add(DrawingRecord::Dot{x, y});
     return canvas_.Point({x, y});
 }
 
 bool Form1::DoCircle(float x, float y, float radius, Colour colour) {
+    record_.Add(DrawingRecord::Circle{x, y, radius, RgbOf(colour)});
     return canvas_.Circle({x, y}, radius, FromBgr(colour));
 }
 
 void Form1::DoPrint(std::string_view line) {
+    record_.Add(DrawingRecord::Print{std::string(line)});
     canvas_.PrintLine(FromUtf8(line), font());
 }
 
@@ -158,6 +169,7 @@ bool Form1::DoSetText(TextBox box, std::string_view text) {
     QLineEdit* edit = Box(box);
     edit->setText(FromUtf8(text));
     edit->setCursorPosition(0); // long numbers show their leading digits
+    narration_.Wrote(box, text);
     return true;
 }
 
@@ -227,15 +239,21 @@ void Form1::TakeIn(WindowChanges changes) {
 
 void Form1::Run(Handler handler, std::string_view command) {
     const auto ended = run_.Run([&] {
+        narration_.Begin(record_.Count());
         if (const auto report = RunCommand(handler, sheet_, *this, command))
             Ask(QMessageBox::Critical, *report);
     });
     if (!ended)
         return;
-    if (ended->closeAsked)
+    if (ended->closeAsked) {
         close();
-    else
-        TakeIn(ended->held);
+        return;
+    }
+    const Narration::Words words = narration_.End(record_.Count());
+    if (words.plot)
+        plot_->Describe(FromUtf8(*words.plot));
+    announcer_.Say(FromUtf8(words.said));
+    TakeIn(ended->held);
 }
 
 } // namespace hc

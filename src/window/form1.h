@@ -1,8 +1,11 @@
 #pragma once
 
 #include "commands/control_table.h"
+#include "commands/narration.h"
+#include "drawing/drawing_record.h"
 #include "drawing/drawing_surface.h"
 #include "model/sheet.h"
+#include "window/announcer.h"
 #include "window/canvas.h"
 #include "window/handler_run.h"
 #include "window/outer_size_keeper.h"
@@ -18,10 +21,14 @@ class QLineEdit;
 
 namespace hc {
 
+class PlotDescription;
+
 // The program's one window: the plot drawn on its own surface, and in front of
 // it the text boxes, labels and buttons of the control table. It owns the
 // Sheet and runs one handler per event, each to its end (HandlerRun). It is
 // the handlers' drawing surface itself, privately: nothing outside draws on it.
+// After each press a screen reader hears what the page's live region says
+// (Narration), and the plot is described as the page's canvas is.
 class Form1 : public QWidget, private DrawingSurface {
     Q_OBJECT
 
@@ -75,6 +82,11 @@ class Form1 : public QWidget, private DrawingSurface {
     HandlerRun run_;
     const std::string decimalSeparator_;
     std::array<QLineEdit*, 9> textBoxes_{};
+    // What is drawn, counted for the plot's description, and a press's words.
+    DrawingRecord record_{kDrawingEdge};
+    Narration narration_;
+    Announcer announcer_{*this};
+    PlotDescription* plot_ = nullptr;
     bool activated_ = false;
 };
 
