@@ -1,0 +1,125 @@
+#!/usr/bin/python3
+"""What Debian's Orca says of the window, read from its debug log (the lines
+«SPEECH OUTPUT: '…'»; no sound is made or needed). Run on a desktop of its
+own with a window manager (run-on-desktop) inside a private session bus
+(dbus-run-session); the keys are typed with xdotool, and each step waits for
+what Orca says, never for a time.
+
+  orca_test.py PROGRAM"""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+PROGRAM = None
+DEADLINE = 60  # seconds; only guards a hang
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)' ?{'established'")
+
+
+def run_orca(log):
+    """Debian's orca, its debug log written line by line: its own is
+    buffered, and what it said last would wait there for more to come."""
+    import builtins
+    import runpy
+    opened = builtins.open
+
+    def line_buffered(file, mode="r", *args, **kwargs):
+        if file == log and mode == "w":
+            return opened(file, mode, 1, *args, **kwargs)
+        return opened(file, mode, *args, **kwargs)
+
+    builtins.open = line_buffered
+    sys.argv = ["orca", "--debug-file", log]
+    runpy.run_path("/usr/bin/orca", run_name="__main__")
+
+
+class OrcaTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.home = tempfile.TemporaryDirectory()
+        env = dict(os.environ, HOME=cls.home.name, XDG_CONFIG_HOME=cls.home.name + "/config",
+                   XDG_DATA_HOME=cls.home.name + "/data", XDG_CACHE_HOME=cls.home.name + "/cache")
+        cls.log = cls.home.name + "/orca.log"
+        cls.read = 0  # how much of what Orca said the test has looked at
+        cls.orca = subprocess.Popen([sys.executable, __file__, "--run-orca", cls.log], env=env,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        cls.hear("Screen reader on.")
+        cls.program = subprocess.Popen([PROGRAM], env=env)
+
+    @classmethod
+    def tearDownClass(cls):
+        for process in (cls.program, cls.orca):
+            process.terminate()
+            process.wait(DEADLINE)
+        print("Orca said:", *cls.said(), sep="\n  ")
+        cls.home.cleanup()
+
+    @classmethod
+    def said(cls):
+        try:
+            with open(cls.log, encoding="utf-8", errors="replace") as log:
+                return [match.group(1) for match in map(SPEECH.search, log) if match]
+        except FileNotFoundError:
+            return []
+
+    @classmethod
+    def hear(cls, *lines):
+        """Waits until Orca has said `lines`, one after another (maybe with
+        other words between), after what the test heard last; returns all it
+        said meanwhile."""
+        end = time.monotonic() + DEADLINE
+        while True:
+            said = cls.said()[cls.read:]
+            at = 0
+            for index, line in enumerate(said):
+                if at < len(lines) and line == lines[at]:
+                    at += 1
+                    if at == len(lines):
+                        cls.read += index + 1
+                        return said[:index + 1]
+            if time.monotonic() > end:
+                raise AssertionError("Orca did not say %r; it said %r" % (lines, said))
+            time.sleep(0.05)
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "50", *keys], check=True)
+
+    def test_the_window_heard_from_start_to_clear(self):
+        # At start: the frame drawn, then the focus in «Ордината С», read whole.
+        self.hear("notification График: оси с делениями.", "Ордината           С text.", "1.4.")
+        self.keys("Tab")
+        self.hear("XA Расстояние  до левой опоры text.", "2 selected.")
+        self.keys(*["Tab"] * 12)
+        self.hear("Построить график Морвина push button.")
+        # The results, without moving the focus.
+        self.keys("space")
+        self.hear("notification YA Высота левой опоры: 3.08866944394248. Длина WA: "
+                  "2.75315799291358. График: оси с делениями, 402 точки.")
+        self.keys(*["shift+Tab"] * 4)
+        self.hear("Считать push button.")
+        self.keys("space")
+        self.hear("notification YA: 1.40140891336185. Ордината С: 1.4014. "
+                  "Длина WA: 0.00499824469735796.")
+        # A result box, read whole after the press.
+        self.keys(*["Tab"] * 7)
+        self.hear("YA  Высота лeвой опоры text.", "3.08866944394248 selected.")
+        self.keys(*["Tab"] * 6)
+        self.hear("Очистить push button.")
+        self.keys("space")
+        self.hear("notification График: оси с делениями.")
+        self.keys(*["Tab"] * 7)
+        self.hear("X^3 push button.")
+        self.keys("space")
+        self.hear("notification График: оси с делениями, 1680 точек.")
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "--run-orca":
+        run_orca(sys.argv[2])
+    else:
+        PROGRAM = sys.argv.pop(1)
+        unittest.main()
