@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && defined(Q_OS_WIN)
-#include <oleauto.h>
 #include <uiautomationcore.h>
 #include <windows.h>
 #endif
