@@ -51,8 +51,7 @@ void CatenaryCommand(Sheet& sheet, DrawingSurface& surface) {
     const double start = -sheet.XA;
     FaultCheck(Step::Span);
     sheet.X = fp::ToSingle(start);
-    Sweep(
-        sheet, surface, [&sheet](float x) { return ChainY(sheet, x); }, sheet.X, 0, kChainStep);
+    Sweep(sheet, surface, [&sheet](float x) { return ChainY(sheet, x); }, sheet.X, 0, kChainStep);
 }
 
 } // namespace hc

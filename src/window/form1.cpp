@@ -210,8 +210,7 @@ void Form1::showEvent(QShowEvent* event) {
     // window (X11 without a window manager never does). It runs once the show
     // is done, when the platform knows the window's decorations.
     if (!activated_)
-        QMetaObject::invokeMethod(
-            this, [this] { TakeIn({.shown = true}); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { TakeIn({.shown = true}); }, Qt::QueuedConnection);
 }
 
 void Form1::changeEvent(QEvent* event) {

@@ -7,9 +7,7 @@ namespace hc {
 namespace {
 
 template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
+    requires requires(const Row& row) { row.name; }
 void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }
