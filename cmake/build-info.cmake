@@ -5,21 +5,28 @@
 # scripts/web-mpfr built from Debian's sources.
 set(HANGING_CHAIN_LIBRARY_BUILD_INFO "")
 
-# hc_toolchain_packages(<var> <target>): the target's compilers, from the one
-# list of them that scripts/install-deps and scripts/library-cache.sh read too.
+# hc_toolchain_packages(<var> <target>): the target's compilers on this Debian
+# release, from the one list of them that scripts/install-deps and
+# scripts/library-cache.sh read too.
 function(hc_toolchain_packages var target)
-  set(list_file ${PROJECT_SOURCE_DIR}/cmake/toolchain-packages.txt)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
-  file(STRINGS ${list_file} line REGEX "^${target}: ")
-  string(REGEX REPLACE "^${target}: " "" line "${line}")
-  separate_arguments(line UNIX_COMMAND "${line}")
-  set(${var} ${line} PARENT_SCOPE)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+               ${PROJECT_SOURCE_DIR}/cmake/toolchain-packages.txt
+               ${PROJECT_SOURCE_DIR}/scripts/toolchain-packages)
+  execute_process(COMMAND ${PROJECT_SOURCE_DIR}/scripts/toolchain-packages ${target}
+                  OUTPUT_VARIABLE packages COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX REPLACE "\n$" "" packages "${packages}")
+  string(REPLACE "\n" ";" packages "${packages}")
+  set(${var} ${packages} PARENT_SCOPE)
 endfunction()
 
 if(EMSCRIPTEN)
   set(HANGING_CHAIN_BUILD_COMMAND "scripts/web-mpfr && cmake --workflow --preset package-web")
   hc_toolchain_packages(HANGING_CHAIN_BUILD_PACKAGES web)
-  list(APPEND HANGING_CHAIN_BUILD_PACKAGES llvm-14 cmake ninja-build libmpfr-dev libgmp-dev zip)
+  # emscripten's LLVM tools (its archiver among them), of its clang's version
+  set(llvm ${HANGING_CHAIN_BUILD_PACKAGES})
+  list(FILTER llvm INCLUDE REGEX "^clang-[0-9]+$")
+  list(TRANSFORM llvm REPLACE "^clang-" "llvm-")
+  list(APPEND HANGING_CHAIN_BUILD_PACKAGES ${llvm} cmake ninja-build libmpfr-dev libgmp-dev zip)
   get_filename_component(mpfr_prefix "${HANGING_CHAIN_MPFR_PREFIX}" REALPATH)
   if(EXISTS ${mpfr_prefix}/build-info)
     list(APPEND HANGING_CHAIN_LIBRARY_BUILD_INFO ${mpfr_prefix}/build-info)

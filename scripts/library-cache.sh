@@ -53,7 +53,7 @@ recipe_of() {
 
 # The Debian packages of a target's compilers, from the one list of them.
 toolchain_packages() {
-  sed -n "s/^$1: //p" "$library_cache_root/cmake/toolchain-packages.txt"
+  "$library_cache_root/scripts/toolchain-packages" "$1"
 }
 
 # The same, with the versions installed here: a library built by another
