@@ -53,9 +53,9 @@ if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$" OR HARDENING_TARGET S
   list(APPEND hc_hardening_linux_link -Wl,-z,shstk -Wl,-z,ibt)
 elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64|ARM64)$")
   # No marking is forced here: Linux enforces BTI in a marked program, and
-  # Debian 12's start files have no landing pads (the entry point is reached
-  # by an indirect branch), so the linker marks the program only where every
-  # object it links is built for it, as Debian 13's are.
+  # the start files of Debian 12 (and g++ 12's own on Debian 13) have no
+  # landing pads, though their functions are reached by indirect branches.
+  # The linker marks the program only where every object it links has them.
   set(hc_control_flow -mbranch-protection=standard)
 endif()
 set(hc_hardening_linux_compile
