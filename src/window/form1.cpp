@@ -106,9 +106,13 @@ void Form1::BuildControls() {
             previous = control;
         }
     }
-    // What relates a label to its box for a screen reader.
-    for (const auto& [label, box] : captions)
+    // What relates a label to its box for a screen reader, which says the
+    // two names once where they are alike: the label is named by its box's
+    // caption, not by its spaced text.
+    for (const auto& [label, box] : captions) {
         label->setBuddy(Box(box));
+        label->setAccessibleName(Box(box)->accessibleName());
+    }
     Box(TextBox::Text1)->setFocus();
 }
 

@@ -45,7 +45,10 @@ class ScreenReaderTest : public Form1Test {
 };
 
 // Each box is read whole by a screen reader that reads run by run, and names
-// itself by its caption, before and after a press writes it.
+// itself by its caption, before and after a press writes it. The label that
+// shows a caption names itself the same: Orca 48 says a box's label and its
+// name both when they differ, and «Ордината           С» (the label's text)
+// differs enough from «Ордината С» to be heard twice.
 TEST_F(ScreenReaderTest, EveryBoxIsReadWholeByItsCaption) {
     struct Row {
         const char* box;
@@ -57,6 +60,8 @@ TEST_F(ScreenReaderTest, EveryBoxIsReadWholeByItsCaption) {
         EXPECT_EQ(Of(Box(row.box))->text(QAccessible::Name), QString::fromUtf8(row.name))
             << row.box;
         EXPECT_EQ(ReadByRuns(row.box), QString::fromUtf8(row.text)) << row.box;
+        for (const auto& [label, relation] : Of(Box(row.box))->relations(QAccessible::Label))
+            EXPECT_EQ(label->text(QAccessible::Name), QString::fromUtf8(row.name)) << row.box;
     };
     for (const Row& row : std::initializer_list<Row>{
              {"Text1", "Ордината С", "1.4"},
