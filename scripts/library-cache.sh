@@ -60,8 +60,11 @@ toolchain_packages() {
 # toolchain is another library, so a recipe hashes these, and the build
 # information of a release records them.
 toolchain_versions() {
+  # This machine's own packages alone: another architecture's copy of a
+  # library (multiarch, for the arm64 build) builds nothing here.
   # shellcheck disable=SC2046
-  dpkg-query -W -f='${Package} ${Version}\n' $(toolchain_packages "$1")
+  dpkg-query -W -f='${Architecture} ${Package} ${Version}\n' $(toolchain_packages "$1") |
+    awk -v native="$(dpkg --print-architecture)" '$1 == native || $1 == "all" { print $2, $3 }'
 }
 
 hardening_flags() {

@@ -61,11 +61,18 @@ endforeach()
 # packages; for Windows also the Qt, GMP and MPFR built from Debian's source.
 set(info_name ${CPACK_PACKAGE_FILE_NAME}.buildinfo)
 set(info ${CPACK_PACKAGE_DIRECTORY}/${info_name})
+# This machine's own architecture alone: another's copy of a library
+# (multiarch, for the arm64 build) is in no package made here.
+execute_process(COMMAND dpkg --print-architecture
+  OUTPUT_VARIABLE native OUTPUT_STRIP_TRAILING_WHITESPACE)
 execute_process(
-  COMMAND dpkg-query -W "-f=\${binary:Package} (= \${Version})\\n" ${HANGING_CHAIN_BUILD_PACKAGES}
+  COMMAND dpkg-query -W "-f=\${Architecture} \${binary:Package} (= \${Version})\\n"
+          ${HANGING_CHAIN_BUILD_PACKAGES}
   OUTPUT_VARIABLE installed ERROR_VARIABLE missing)
 string(REGEX REPLACE "\n$" "" installed "${installed}")
 string(REPLACE "\n" ";" installed "${installed}")
+list(FILTER installed INCLUDE REGEX "^(${native}|all) ")
+list(TRANSFORM installed REPLACE "^[^ ]+ (.*)$" "\\1")
 list(SORT installed)
 list(JOIN installed ",\n " installed)
 file(STRINGS /etc/os-release os REGEX "^PRETTY_NAME=")
