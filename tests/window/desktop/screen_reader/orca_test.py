@@ -119,7 +119,7 @@ class OrcaTest(unittest.TestCase):
         # (Orca 43 says the first first, Orca 48 the second).
         self.hear_all(self.announced("График: оси с делениями."), "Ордината С text.", "1.4.")
         self.keys("Tab")
-        self.hear("XA Расстояние  до левой опоры text.", "2 selected.")
+        self.hear("XA Расстояние до левой опоры text.", "2 selected.")
         self.keys(*["Tab"] * 12)
         self.hear("Построить график Морвина push button.")
         # The results, without moving the focus.
@@ -131,9 +131,10 @@ class OrcaTest(unittest.TestCase):
         self.keys("space")
         self.hear(self.announced("YA: 1.40140891336185. Ордината С: 1.4014. "
                                  "Длина WA: 0.00499824469735796."))
-        # A result box, read whole after the press.
+        # A result box, read whole after the press, and named by its caption
+        # (the label shows «YA  Высота лeвой опоры», with a Latin e).
         self.keys(*["Tab"] * 7)
-        self.hear("YA  Высота лeвой опоры text.", "3.08866944394248 selected.")
+        self.hear("YA Высота левой опоры text.", "3.08866944394248 selected.")
         self.keys(*["Tab"] * 6)
         self.hear("Очистить push button.")
         self.keys("space")
