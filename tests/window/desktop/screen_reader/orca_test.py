@@ -67,42 +67,45 @@ class OrcaTest(unittest.TestCase):
             return []
 
     @classmethod
-    def hear(cls, *lines):
-        """Waits until Orca has said `lines`, one after another (maybe with
-        other words between), after what the test heard last; returns all it
-        said meanwhile. A line is a string, or a tuple of those it may be."""
+    def wait_to_hear(cls, lines, heard_through, what):
+        """Waits, on Orca's log and no longer than DEADLINE, until
+        `heard_through(said)` gives the index of the last line it needs of
+        what Orca said after what the test heard last; returns those lines."""
         lines = [line if isinstance(line, tuple) else (line,) for line in lines]
         end = time.monotonic() + DEADLINE
         while True:
             said = cls.said()[cls.read:]
+            last = heard_through(lines, said)
+            if last is not None:
+                cls.read += last + 1
+                return said[:last + 1]
+            if time.monotonic() > end:
+                raise AssertionError("Orca did not say %s %r; it said %r" % (what, lines, said))
+            time.sleep(0.05)  # the log's next poll, not a wait for the machine
+
+    @classmethod
+    def hear(cls, *lines):
+        """Orca has said `lines`, one after another (maybe with other words
+        between). A line is a string, or a tuple of those it may be."""
+        def in_order(lines, said):
             at = 0
             for index, line in enumerate(said):
-                if at < len(lines) and line in lines[at]:
+                if line in lines[at]:
                     at += 1
                     if at == len(lines):
-                        cls.read += index + 1
-                        return said[:index + 1]
-            if time.monotonic() > end:
-                raise AssertionError("Orca did not say %r; it said %r" % (lines, said))
-            time.sleep(0.05)
+                        return index
+            return None
+        return cls.wait_to_hear(lines, in_order, "in order")
 
     @classmethod
     def hear_all(cls, *lines):
-        """Waits until Orca has said every one of `lines`, in any order, after
-        what the test heard last: where two things happen at once, Orca
-        versions say them in other orders."""
-        lines = [line if isinstance(line, tuple) else (line,) for line in lines]
-        end = time.monotonic() + DEADLINE
-        while True:
-            said = cls.said()[cls.read:]
+        """Orca has said every one of `lines`, in any order: where two things
+        happen at once, Orca versions say them in other orders."""
+        def in_any_order(lines, said):
             heard = [next((index for index, line in enumerate(said) if line in alternatives), None)
                      for alternatives in lines]
-            if None not in heard:
-                cls.read += max(heard) + 1
-                return said[:max(heard) + 1]
-            if time.monotonic() > end:
-                raise AssertionError("Orca did not say all of %r; it said %r" % (lines, said))
-            time.sleep(0.05)
+            return None if None in heard else max(heard)
+        return cls.wait_to_hear(lines, in_any_order, "all of")
 
     @staticmethod
     def button(name):
