@@ -965,6 +965,19 @@ class OfflineTest(unittest.TestCase):
                   "the press gave other digits offline")
         self.server = Server(self.site)  # for tearDown
 
+    def test_offline_an_address_never_visited_opens_the_page(self):
+        self.open()
+        self.kept()
+        self.server.stop()
+        site = self.server.url[:-len("index.html")]
+        for path in ["sub/", "sub/page.html", "index.htm"]:
+            self.driver.get(site + path)
+            self.wait(lambda: self.js("const form = document.getElementById('Form1');"
+                                      "return form !== null && form.style.width !== '';"),
+                      "offline, /%s showed no page" % path)
+            self.assertEqual(self.driver.current_url, site, path)
+        self.server = Server(self.site)  # for tearDown
+
     def test_a_new_version_is_taken_at_the_next_visit(self):
         self.open()
         self.kept()
