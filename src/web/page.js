@@ -16,7 +16,7 @@ var Page = (function () {
 
   let core = null; // the core's exports, once it is ready (Exports)
   let ready = false; // once the window is activated
-  const waiting = []; // rows of the buttons clicked before that
+  const waiting = []; // [row, button] of each button clicked before that
   let context = null;
   let running = false;
   let afterRun = []; // what the browser changed while a press ran, taken in after it
@@ -126,11 +126,15 @@ var Page = (function () {
     else
       change();
   }
-  function Press(row) {
-    if (ready)
+  // A button clicked before the core is ready is marked until its press
+  // runs: a touch screen draws no progress cursor.
+  function Press(row, button) {
+    if (ready) {
       Run(() => core.press(row));
-    else
-      waiting.push(row);
+    } else {
+      button.classList.add('pending');
+      waiting.push([row, button]);
+    }
   }
 
   // The two layouts: the window's wherever it fits, and otherwise the narrow
@@ -199,7 +203,7 @@ var Page = (function () {
   // The buttons take clicks from the start; the boxes, as plain inputs, take
   // typing before the core is there to read them.
   for (const button of form.querySelectorAll('button[data-press]'))
-    button.addEventListener('click', () => Press(Number(button.dataset.press)));
+    button.addEventListener('click', () => Press(Number(button.dataset.press), button));
   // A box the focus leaves shows its text from the start, not its last digits.
   for (const box of boxes)
     box.addEventListener('blur', () => { box.setSelectionRange(0, 0); box.scrollLeft = 0; });
@@ -221,7 +225,8 @@ var Page = (function () {
     ready = true;
     root.classList.remove('loading');
     while (waiting.length > 0) {
-      const row = waiting.shift();
+      const [row, button] = waiting.shift();
+      button.classList.remove('pending');
       await Run(() => core.press(row));
     }
     if (served && 'serviceWorker' in navigator)

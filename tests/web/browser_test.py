@@ -1077,9 +1077,13 @@ class InputTest(PageTest):
                              "progress")
             self.js("document.getElementById('Command8').click()")
             self.assertEqual(self.text("Text8"), "")
+            # A sign that a touch screen draws too, on the button tapped alone.
+            outline = "return getComputedStyle(document.getElementById(arguments[0])).outlineStyle"
+            self.assertEqual([self.js(outline, "Command8"), self.js(outline, "Command1")], ["dashed", "none"])
             server.let_go()
             self.wait(lambda: self.text("Text8") == "3.08866944394248", "the click was lost")
             self.assertFalse(self.js("return document.documentElement.classList.contains('loading')"))
+            self.assertEqual(self.js(outline, "Command8"), "none")
         finally:
             server.stop()
             self.driver.quit()
