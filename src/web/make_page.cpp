@@ -12,11 +12,14 @@
 #include "model/compat.h"
 #include "web/web_surface.h"
 
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace {
 
@@ -69,12 +72,58 @@ std::string Pixels(double twips) {
     return Number(twips * hc::WebSurface::kPixelsPerTwip) + "px";
 }
 
-// Its place in the window, and its row of the table, by which the narrow
-// layout sets the controls beyond the window's edge apart.
+// The row of the table a box is in.
+std::size_t RowOfBox(hc::TextBox box) {
+    return static_cast<std::size_t>(&hc::RowOf(box) - hc::kControls.data());
+}
+
+// Where a control comes in the narrow layout, which sets the controls down
+// the screen in their tab order: a box or a button at twice its row, a
+// caption just before its box.
+int Order(const hc::ControlSpec& control, std::size_t row) {
+    if (const auto* label = std::get_if<hc::LabelControl>(&control.kind))
+        return static_cast<int>(2 * RowOfBox(label->box)) - 1;
+    return static_cast<int>(2 * row);
+}
+
+// Its place in the window; its row of the table, by which the narrow layout
+// sets the controls beyond the window's edge apart; and its order there.
 std::string Place(const hc::ControlSpec& control, std::size_t row) {
     return "#" + std::string(control.name) + " { left: " + Pixels(control.left) +
            "; top: " + Pixels(control.top) + "; width: " + Pixels(control.width) +
-           "; height: " + Pixels(control.height) + "; --row: " + std::to_string(row) + "; }\n";
+           "; height: " + Pixels(control.height) + "; --row: " + std::to_string(row) +
+           "; --order: " + std::to_string(Order(control, row)) + "; }\n";
+}
+
+// A box the window captions with no label of its own (the chain's length,
+// whose caption is a box, and that box) is given its caption beside it in the
+// narrow layout, where tab order takes the two apart. The window has two
+// such boxes and the form two generated boxes to show them in. The caption
+// is drawn for the eye alone: the box is named by it already.
+std::string Captions() {
+    std::vector<std::size_t> unlabelled;
+    for (std::size_t row = 0; row < hc::kControls.size(); ++row) {
+        const auto* box = std::get_if<hc::BoxControl>(&hc::kControls[row].kind);
+        if (!box)
+            continue;
+        bool labelled = false;
+        for (const hc::ControlSpec& control : hc::kControls)
+            if (const auto* label = std::get_if<hc::LabelControl>(&control.kind))
+                labelled = labelled || label->box == box->box;
+        if (!labelled)
+            unlabelled.push_back(row);
+    }
+    constexpr std::array<std::string_view, 2> kSlots = {"#Form1::before", "#Form1::after"};
+    if (unlabelled.size() > kSlots.size())
+        throw std::runtime_error("more boxes without a label than the narrow layout can caption");
+    std::string rules;
+    for (std::size_t i = 0; i < unlabelled.size(); ++i) {
+        const std::size_t row = unlabelled[i];
+        const auto& box = std::get<hc::BoxControl>(hc::kControls[row].kind);
+        rules += "N " + std::string(kSlots[i]) + " { content: \"" + JsonEscaped(box.caption) +
+                 "\" / \"\"; order: " + std::to_string(2 * row - 1) + "; }\n";
+    }
+    return rules;
 }
 
 // Out of sight in the activated window, until the script says otherwise.
@@ -151,6 +200,7 @@ void Replace(std::string& text, std::string_view placeholder, const std::string&
 std::string Narrow(std::string rules, const std::string& prefix) {
     Replace(rules, "\nN ", "\n" + prefix + " ");
     Replace(rules, "} N ", "} " + prefix + " ");
+    Replace(rules, ", N ", ", " + prefix + " ");
     return rules;
 }
 
@@ -159,6 +209,7 @@ std::string Styles(std::string css) {
     for (std::size_t row = 0; row < hc::kControls.size(); ++row)
         places += Place(hc::kControls[row], row);
     Replace(css, "@PLACES@\n", places);
+    Replace(css, "@CAPTIONS@\n", Captions());
     Replace(css, "@WIDTH@", Pixels(hc::kDesignedClientWidth));
     Replace(css, "@HEIGHT@", Pixels(hc::kDesignedClientHeight));
     Replace(css, "@CANVAS@", std::to_string(hc::WebSurface::kWindowCanvasPixels) + "px");
@@ -168,7 +219,7 @@ std::string Styles(std::string css) {
         throw std::runtime_error("page.css.in has no narrow part");
     const std::string rules = css.substr(at + kMarker.size());
     css.erase(at);
-    return css + "@media (width < " + Pixels(hc::kActivatedWidth) + ") {" +
+    return css + "@media (width < " + Pixels(hc::kActivatedWidth) + "), (pointer: coarse) {" +
            Narrow(rules, "  html:not(.scripted)") + "}\n" + Narrow(rules, "html.narrow");
 }
 

@@ -23,6 +23,8 @@ var Page = (function () {
   // The client area's width, CSS pixels: the activated window's until the
   // core sets it.
   let formWidth = Number(form.dataset.activatedWidth);
+  let formHeight = 0; // and height, once the core sets it
+  const formFont = 7 * 96 / 72; // the window's 7 points, CSS pixels
   let narrowSide = 0; // the canvas's device pixels a side in the narrow layout
   let shown = null; // the layout, ratio and size the canvas was last made for
 
@@ -137,14 +139,33 @@ var Page = (function () {
     }
   }
 
-  // The two layouts: the window's wherever it fits, and otherwise the narrow
-  // one of page.css. The canvas is made anew for either, and for a new ratio
-  // (a zoom, a screen of another ratio), and the core draws on it again what
-  // it had drawn.
-  // As page.css asks it of the viewport, which the page's own width, wider
-  // than a phone's in the window's layout, must not change.
+  // The two layouts: the window's where it fits and is used with a mouse,
+  // and otherwise the narrow one of page.css: on a touch screen, where the
+  // window's 7-point text and small buttons are too small to read and tap;
+  // where the window is wider than the screen, less a classic scroll bar
+  // that its height would bring; and where the reader asked for larger text
+  // than the window's (a larger default or a minimum font size), which the
+  // window's fixed places would cut. The canvas is made anew for either, and
+  // for a new ratio (a zoom, a screen of another ratio), and the core draws
+  // on it again what it had drawn.
+  // The width as page.css asks it of the viewport, which the page's own
+  // width, wider than a phone's in the window's layout, must not change.
+  const probe = document.createElement('div');
+  probe.className = 'probe';
+  probe.append(document.createElement('span'));
+  document.body.append(probe);
+  function ScrollBar() {
+    return probe.offsetWidth - probe.clientWidth;
+  }
+  function TextEnlarged() {
+    const [rem, windowText] = [getComputedStyle(root).fontSize,
+                               getComputedStyle(probe.firstChild).fontSize].map(parseFloat);
+    return rem > 16 || windowText > formFont + 0.01;
+  }
   function Narrow() {
-    return matchMedia(`(width < ${formWidth}px)`).matches;
+    const scrolls = innerHeight < formHeight ? ScrollBar() : 0;
+    return matchMedia('(pointer: coarse)').matches ||
+           matchMedia(`(width < ${formWidth + scrolls}px)`).matches || TextEnlarged();
   }
   function View() {
     if (!core)
@@ -272,6 +293,8 @@ var Page = (function () {
     },
     SetHeight(pixels) {
       form.style.height = `${pixels}px`;
+      formHeight = pixels;
+      Relayout();
     },
     InSight(ids) {
       const inSight = new Set(ids);

@@ -130,8 +130,10 @@ class Server:
         self.httpd.server_close()
 
 
-def Browser(language="en-US", scale=None, wait_for_load=True):
+def Browser(language="en-US", scale=None, wait_for_load=True, prefs=None):
     options = webdriver.ChromeOptions()
+    if prefs:  # the reader's own settings, as chrome://settings/fonts keeps them
+        options.add_experimental_option("prefs", prefs)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     if not wait_for_load:  # a navigation returns at once, before the page's scripts have run
         options.page_load_strategy = "none"
@@ -185,11 +187,12 @@ class PageTest(unittest.TestCase):
     scale = None
     from_disk = False
     phone = None  # (width, height, ratio) of an emulated phone with touch
+    prefs = None  # the browser's font settings, where not its own
 
     @classmethod
     def setUpClass(cls):
         cls.server = None if cls.from_disk else Server()
-        cls.driver = Browser(cls.language, cls.scale)
+        cls.driver = Browser(cls.language, cls.scale, prefs=cls.prefs)
         cls.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                    {"source": RECORD_VIOLATIONS})
         if cls.phone:
@@ -631,6 +634,10 @@ class DarkTest(PageTest):
 # The window's controls as a screen reader and a keyboard find them, in the
 # order of CONTROLS: the same ids in the same order in every layout.
 CONTROL_IDS = [row[0] for row in CONTROLS]
+# The Tab stops, in tab order: the boxes and the buttons.
+STOP_IDS = ["Text1", "Text2", "Text3", "Text4", "Command1", "Text5", "Text6", "Command2", "Command3",
+            "Command4", "Command5", "Command6", "Command7", "Command8", "Text7", "Command9", "Text8",
+            "Text9"]
 
 # What a phone's layout must give each visible control and caption, as
 # [id, left, right, width, height, font size, whole] in CSS pixels, where
@@ -649,7 +656,7 @@ return Array.from(document.querySelectorAll('#Form1 > :not(canvas, .beyond), dia
 class NarrowPageTest(PageTest):
     """The page on a screen narrower than the window."""
 
-    def check_the_narrow_layout(self, width, ratio):
+    def check_the_narrow_layout(self, width, ratio, beside=False):
         self.assertEqual(self.js("return document.documentElement.classList.contains('narrow')"), True)
         # Nothing scrolls sideways, and the browser did not zoom out to fit.
         self.assertEqual(self.js("return innerWidth"), width)
@@ -664,13 +671,23 @@ class NarrowPageTest(PageTest):
                 self.assertGreaterEqual(min(w, h), 44, id)
             elif tag == "INPUT":
                 self.assertGreaterEqual(min(w, h), 24, id)
-        # The plot across the screen, drawn at the device's own pixels.
-        plot = self.js("""const canvas = document.getElementById('plot');
+        # The whole plot on the screen, across it or (held sideways) beside
+        # the controls, drawn at the device's own pixels.
+        plot = self.js("""scrollTo(0, 0);
+                          const canvas = document.getElementById('plot');
                           const box = canvas.getBoundingClientRect();
-                          return [box.left, box.right, box.width, box.height, canvas.width, canvas.height];""")
+                          return [box.left, box.right, box.width, box.height, canvas.width, canvas.height,
+                                  box.top, box.bottom, innerHeight];""")
         self.assertGreaterEqual(plot[0], 0)
         self.assertLessEqual(plot[1], width)
-        self.assertGreater(plot[2], width * 0.8)
+        self.assertGreaterEqual(plot[6], 0)
+        self.assertLessEqual(plot[7], plot[8])
+        if beside:
+            self.assertGreaterEqual(plot[3], min(plot[8] * 0.8, width * 0.45))
+            for row in self.js(LAYOUT):
+                self.assertGreaterEqual(row[1], plot[1], "%s is over the plot" % row[0])
+        else:
+            self.assertGreater(plot[2], width * 0.8)
         self.assertAlmostEqual(plot[2], plot[3], delta=1)
         self.assertAlmostEqual(plot[4], plot[2] * ratio, delta=1)
         self.assertEqual(plot[4], plot[5])
@@ -687,6 +704,30 @@ class NarrowPageTest(PageTest):
         self.assertEqual(self.js("return [document.activeElement.id, scrollX]"), ["Text3", 0])
         self.js("document.getElementById('Text1').focus()")
 
+    def tab_walk(self, width):
+        """Tab from the first box through every stop: each is on the screen
+        with a focus ring, the page never scrolls sideways or back to the
+        top, and the stops the window shows go down the screen (those beyond
+        its edge come into sight with the focus, at the screen's foot)."""
+        self.js("scrollTo(0, 0); document.getElementById('Text1').focus()")
+        stops, last = [], None
+        for _ in range(len(STOP_IDS)):
+            id, left, right, top, bottom, height, page_top, scroll_x, ring, beyond = self.js("""
+              const e = document.activeElement, box = e.getBoundingClientRect();
+              return [e.id, box.left, box.right, box.top, box.bottom, innerHeight, box.top + scrollY,
+                      scrollX, getComputedStyle(e).outlineStyle, e.classList.contains('beyond')];""")
+            stops.append(id)
+            self.assertTrue(0 <= left and right <= width and 0 <= top and bottom <= height,
+                            "%s is out of sight: %s" % (id, [left, right, top, bottom]))
+            self.assertEqual(scroll_x, 0, id)
+            self.assertNotEqual(ring, "none", id)
+            if not beyond:
+                if last is not None:
+                    self.assertGreaterEqual(page_top, last[1] - 1, "%s is above %s" % (id, last[0]))
+                last = (id, page_top)
+            webdriver.ActionChains(self.driver).send_keys(Keys.TAB).perform()
+        self.assertEqual(stops, STOP_IDS)
+
     def vertex(self):
         """The device pixels of the corner's dot and the vertex's, and the canvas's width."""
         self.type("Text2", "0")
@@ -694,7 +735,10 @@ class NarrowPageTest(PageTest):
         return self.ink()
 
     def tap(self, id):
-        x, y = self.js("""const box = document.getElementById(arguments[0]).getBoundingClientRect();
+        """Scrolls the control into sight, as a user would, and taps it."""
+        x, y = self.js("""const control = document.getElementById(arguments[0]);
+                          control.scrollIntoView({ block: 'center' });
+                          const box = control.getBoundingClientRect();
                           return [box.left + box.width / 2, box.top + box.height / 2];""", id)
         for kind in ["touchStart", "touchEnd"]:
             self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
@@ -704,6 +748,9 @@ class NarrowPageTest(PageTest):
 class PhoneTest(NarrowPageTest):
     """A phone, 360 CSS pixels wide at 3 device pixels each, with touch."""
     phone = (360, 740, 3)
+
+    def test_tab_goes_down_the_screen_and_every_stop_is_in_sight(self):
+        self.tab_walk(360)
 
     def test_the_window_reflows_legibly_and_a_tap_presses(self):
         self.check_the_narrow_layout(360, 3)
@@ -748,6 +795,98 @@ class PhoneTest(NarrowPageTest):
             self.assertIn(mode, ["", "text"], id)
 
 
+class TouchScreenTest(NarrowPageTest):
+    """Tablets and phones either way up, with touch, the narrowest included:
+    the narrow layout, legible, with the whole plot in sight."""
+
+    def test_every_touch_screen_gets_the_narrow_layout_whole(self):
+        for width, height, ratio, beside in [(768, 1024, 2, False), (1024, 768, 2, True),
+                                             (740, 360, 3, True), (640, 360, 3, True),
+                                             (280, 500, 2, False), (240, 500, 2, False)]:
+            with self.subTest(size=(width, height)):
+                self.emulate(self.driver, width, height, ratio)
+                self.driver.get(self.server.url)
+                self.wait(lambda: self.js("return document.getElementById('Form1').style.width") != "",
+                          "the activation did not run")
+                self.check_the_narrow_layout(width, ratio, beside)
+                self.type("Text6", "2")
+                self.element("Command8").click()
+                self.wait(lambda: self.js("return document.getElementById('Message').open"), "no message")
+                message = self.js("return document.getElementById('Message').getBoundingClientRect().right")
+                self.assertLessEqual(message, width)
+                for id, left, right, w, h, size, whole, tag in self.js(LAYOUT):
+                    if tag == "BUTTON":
+                        self.assertGreaterEqual(min(w, h), 44, id)
+                self.element("MessageOk").click()
+        self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+    def test_tab_goes_down_the_screen_of_the_narrowest_phone(self):
+        self.emulate(self.driver, 280, 500, 2)
+        try:
+            self.driver.get(self.server.url)
+            self.wait(lambda: self.js("return document.getElementById('Form1').style.width") != "",
+                      "the activation did not run")
+            self.tab_walk(280)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+
+
+class ScrollBarTest(PageTest):
+    """A desktop with classic scroll bars (headless chromium draws 15-px
+    ones): a window taller than the screen brings a vertical one, and the
+    layout is chosen on what is left, so no width scrolls sideways."""
+
+    def layout_at(self, width, clear=False):
+        self.emulate(self.driver, width, 400, 1, mobile=False)
+        self.driver.get(self.server.url)
+        self.wait(lambda: self.js("return document.getElementById('Form1').style.width") != "",
+                  "the activation did not run")
+        if clear:
+            self.press("Command1")
+        narrow, sideways = self.js("""const page = document.documentElement;
+            return [page.classList.contains('narrow'), page.scrollWidth > page.clientWidth];""")
+        self.assertFalse(sideways, "a sideways scroll bar at %d" % width)
+        return narrow
+
+    def test_the_layout_counts_the_scroll_bar(self):
+        try:
+            self.assertEqual([self.layout_at(width) for width in [467, 470, 481, 482, 490]],
+                             [True, True, True, False, False])
+            self.assertEqual([self.layout_at(width, clear=True) for width in [667, 681, 682]],
+                             [True, True, False])
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+class LargeTextTest(NarrowPageTest):
+    """A reader whose browser writes text at 24 px: the narrow layout, whose
+    text and targets grow with it, on a desktop window the page fits."""
+    prefs = {"webkit.webprefs.default_font_size": 24}
+
+    def test_the_captions_follow_the_readers_text_size(self):
+        self.check_the_narrow_layout(900, 1, beside=True)
+        sizes = {row[0]: row[5] for row in self.js(LAYOUT)}
+        self.assertEqual([sizes["Label1"], sizes["Text1"], sizes["Command8"]], [24, 24, 24])
+        self.press("Command8")
+        self.assertEqual(self.text("Text8"), "3.08866944394248")
+
+
+class MinimumTextTest(NarrowPageTest):
+    """A reader whose browser writes no text under 20 px: no caption or
+    result is cut."""
+    prefs = {"webkit.webprefs.minimum_font_size": 20}
+
+    def test_no_caption_or_result_is_cut(self):
+        self.press("Command8")
+        for id, left, right, w, h, size, whole, tag in self.js(LAYOUT):
+            self.assertGreaterEqual(size, 20, id)
+            self.assertTrue(whole, "%s is cut off" % id)
+        self.assertEqual(self.js("""const box = document.getElementById('Text8');
+                                    return box.scrollWidth <= box.clientWidth;"""), True)
+
+
 class WidePhoneTest(NarrowPageTest):
     """A larger phone: 412 CSS pixels at 2.625."""
     phone = (412, 915, 2.625)
@@ -790,7 +929,9 @@ class NarrowTest(NarrowPageTest):
         self.wait(lambda: self.js("return innerWidth") == width, "the zoom stayed")
 
     def test_a_rotation_keeps_the_drawing_in_each_layout(self):
-        self.emulate(self.driver, 360, 740, 2)
+        # A desktop's window turned: the window's layout one way, the narrow
+        # one the other (a touch screen has the narrow one both ways).
+        self.emulate(self.driver, 360, 740, 2, mobile=False)
         try:
             self.driver.get(self.server.url)
             self.driver.execute_script(RECORD_FILLS)
@@ -799,7 +940,7 @@ class NarrowTest(NarrowPageTest):
             self.press("Command8")
             for width, height, narrow in [(740, 360, False), (360, 740, True)]:
                 self.js("window.fills = []")
-                self.emulate(self.driver, width, height, 2)
+                self.emulate(self.driver, width, height, 2, mobile=False)
                 self.wait(lambda: self.js("return document.documentElement.classList.contains('narrow')")
                           == narrow, "the layout did not follow the rotation")
                 self.wait(lambda: len(self.dots()) == 402, "the dots were not drawn again")
