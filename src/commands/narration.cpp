@@ -32,9 +32,14 @@ void Narration::Wrote(TextBox box, std::string_view text) {
         written_.emplace_back(box, std::string(text));
 }
 
+void Narration::Shown(std::string_view button) {
+    shown_.emplace_back(button);
+}
+
 void Narration::Begin(const DrawingRecord::Counts& plot) {
     before_ = plot;
     written_.clear();
+    shown_.clear();
 }
 
 Narration::Words Narration::End(const DrawingRecord::Counts& plot) {
@@ -44,9 +49,13 @@ Narration::Words Narration::End(const DrawingRecord::Counts& plot) {
     written_.clear();
     if (plot != before_) {
         words.plot = DescribePlot(plot);
-        words.said += *words.plot + ".";
+        words.said += *words.plot + ". ";
         before_ = plot;
     }
+    for (std::size_t i = 0; i < shown_.size(); ++i)
+        words.said +=
+            (i == 0 ? "Видны кнопки: " : ", ") + shown_[i] + (i + 1 == shown_.size() ? "." : "");
+    shown_.clear();
     while (!words.said.empty() && words.said.back() == ' ')
         words.said.pop_back();
     return words;

@@ -28,6 +28,9 @@ class Narration {
     // A press begins, the plot showing `plot`.
     void Begin(const DrawingRecord::Counts& plot);
     void Wrote(TextBox box, std::string_view text);
+    // A button came into sight: the page's narrow layout shows the window's
+    // buttons beyond its edge only once the window is widened.
+    void Shown(std::string_view button);
 
     struct Words {
         std::string said;                // empty when the press changed nothing
@@ -39,6 +42,7 @@ class Narration {
   private:
     DrawingRecord::Counts before_;
     std::vector<std::pair<TextBox, std::string>> written_;
+    std::vector<std::string> shown_;
 };
 
 // The plot's text alternative: what is on it, e.g. "График: оси с делениями,

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <variant>
 
 namespace hc {
 
@@ -135,11 +136,20 @@ void WebSurface::DoPrint(std::string_view line) {
 
 bool WebSurface::DoSetWidth(float twips) {
     hc_page_set_width(twips * kPixelsPerTwip);
-    // Beyond the client area's right edge a control is out of sight.
+    // Beyond the client area's right edge a control is out of sight. A
+    // button a wider window brings into sight is said, in tab order: on a
+    // phone it appears below the others, where a screen reader would not
+    // look for it.
     std::string ids;
-    for (const ControlSpec& control : kControls)
-        if (control.left < twips)
-            ids += (ids.empty() ? "" : " ") + std::string(control.name);
+    for (const ControlSpec& control : kControls) {
+        if (control.left >= twips)
+            continue;
+        ids += (ids.empty() ? "" : " ") + std::string(control.name);
+        if (sightWidth_ > 0 && control.left >= sightWidth_ &&
+            std::holds_alternative<ButtonControl>(control.kind))
+            narration_.Shown(control.text);
+    }
+    sightWidth_ = twips;
     hc_page_in_sight(ids.c_str());
     return true;
 }

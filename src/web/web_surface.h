@@ -83,6 +83,7 @@ class WebSurface : public DrawingSurface {
     DeviceGrid grid_;
     DrawingRecord record_{kDrawingEdge};
     Narration narration_;
+    float sightWidth_ = 0;              // the client area's width, twips, once the core has set it
     double printTop_ = 0;               // device pixels
     std::vector<std::int32_t> pending_; // left, top, right, bottom, colour; five a rectangle
     WorkClock clock_;

@@ -30,6 +30,14 @@ TEST(NarrationTest, SaysEachBoxWrittenByItsCaptionThenWhatThePlotShows) {
     narration.Wrote(TextBox::Text5, "1");
     narration.Begin({});
     EXPECT_EQ(narration.End({}).said, "");
+    // Buttons come into sight after the plot, once.
+    narration.Begin({22, 0, 0, 402});
+    narration.Shown("X^3");
+    narration.Shown("Расчёты");
+    EXPECT_EQ(narration.End({22, 0, 0, 0}).said,
+              "График: оси с делениями. Видны кнопки: X^3, Расчёты.");
+    narration.Begin({22, 0, 0, 0});
+    EXPECT_EQ(narration.End({22, 0, 0, 0}).said, "");
 }
 
 TEST(NarrationTest, DescribesThePlotWithRussianNumberForms) {

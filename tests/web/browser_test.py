@@ -763,6 +763,8 @@ class PhoneTest(NarrowPageTest):
         self.assertTrue(self.js(beyond))
         self.tap("Command1")
         self.wait(lambda: not self.js(beyond), "«Считать» stayed out of sight")
+        self.assertEqual(self.said(), "График: оси с делениями. Видны кнопки: Command2, Command3, "
+                                      "Считать, Построить график, X^3, X^2, Расчёты.")
         self.check_the_narrow_layout(360, 3)
         self.tap("Command6")
         self.wait(lambda: self.js("return document.getElementById('plot').getAttribute('aria-label')")
@@ -977,6 +979,11 @@ class ScreenReaderTest(PageTest):
         self.press("Command8")
         self.assertEqual(self.said(), "YA Высота левой опоры: 3.08866944394248. Длина WA: "
                                       "2.75315799291358. График: оси с делениями, 402 точки.")
+        # The widened window's buttons are said once, when they come into sight.
+        self.press("Command1")
+        self.assertEqual(self.said(), "График: оси с делениями. Видны кнопки: Command2, Command3, "
+                                      "Считать, Построить график, X^3, X^2, Расчёты.")
+        self.press("Command8")
         self.press("Command1")
         self.assertEqual(self.said(), "График: оси с делениями.")
         self.press("Command8")
