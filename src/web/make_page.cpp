@@ -80,9 +80,12 @@ std::size_t RowOfBox(hc::TextBox box) {
 // Where a control comes in the narrow layout, which sets the controls down
 // the screen in their tab order: a box or a button at twice its row, a
 // caption just before its box.
+int CaptionOrder(std::size_t boxRow) {
+    return static_cast<int>(2 * boxRow) - 1;
+}
 int Order(const hc::ControlSpec& control, std::size_t row) {
     if (const auto* label = std::get_if<hc::LabelControl>(&control.kind))
-        return static_cast<int>(2 * RowOfBox(label->box)) - 1;
+        return CaptionOrder(RowOfBox(label->box));
     return static_cast<int>(2 * row);
 }
 
@@ -121,7 +124,7 @@ std::string Captions() {
         const std::size_t row = unlabelled[i];
         const auto& box = std::get<hc::BoxControl>(hc::kControls[row].kind);
         rules += "N " + std::string(kSlots[i]) + " { content: \"" + JsonEscaped(box.caption) +
-                 "\" / \"\"; order: " + std::to_string(2 * row - 1) + "; }\n";
+                 "\" / \"\"; order: " + std::to_string(CaptionOrder(row)) + "; }\n";
     }
     return rules;
 }
