@@ -44,7 +44,7 @@ void CatenaryCommand(Sheet& sheet, DrawingSurface& surface) {
         return;
     }
 
-    sheet.K = fp::Div(sheet.PlotW, 10);
+    sheet.K = fp::Div(sheet.PlotW, kPlotUnits);
     FaultCheck(Step::Scale);
     // Only the left branch, from the support to the vertex; a negative XA
     // starts beyond the end and plots nothing.

@@ -1,5 +1,6 @@
 #include "commands/error_report.h"
 
+#include "commands/advice_limits.h"
 #include "commands/control_table.h"
 #include "model/numeric.h"
 #include "model/run_error.h"
@@ -113,7 +114,7 @@ std::string Advice(const RunError& error, std::string_view separator) {
         if (support.empty())
             return {};
         return " Число " + std::string(support) + " слишком велико для абсциссы: |" +
-               std::string(support) + "| должно быть не больше " + number(3.4e38) +
+               std::string(support) + "| должно быть не больше " + number(kAdviceLimits.abscissa) +
                ". Исправьте его и " + plotAgain + ".";
     case Step::ChainYPower:
         if (error.kind() != ErrorKind::Overflow || support.empty())
@@ -121,26 +122,24 @@ std::string Advice(const RunError& error, std::string_view separator) {
         if (LeftByAStoppedPlot(*error.abscissa()))
             return " Последняя абсцисса — значение " + std::string(support) +
                    ", оставленное прерванным построением: отношение |" + std::string(support) +
-                   "|/C должно быть не больше " + number(709.78) + ". Исправьте " +
+                   "|/C должно быть не больше " + number(kAdviceLimits.ratio) + ". Исправьте " +
                    std::string(support) + " и " + plotAgain + ".";
         return " Отношение |" + std::string(support) +
-               "|/C слишком велико: оно должно быть не больше " + number(709.78) + ".";
+               "|/C слишком велико: оно должно быть не больше " + number(kAdviceLimits.ratio) + ".";
     case Step::ArcLengthPower:
         if (error.kind() != ErrorKind::Overflow)
             return {};
         // The height is at least C, and C·ch(x/C) grows as fast as e^(x/C).
         return " Высота опоры слишком велика для длины дуги: она должна быть не больше " +
-               number(1.34e154) +
+               number(kAdviceLimits.height) +
                ". Введите меньшее C, если оно само так велико, или уменьшите отношения |XA|/C и "
                "|XB|/C и " +
                plotAgain + ".";
     case Step::RaiseC:
         return " C слишком велико, чтобы его увеличить. Введите меньшее C и " + plotAgain + ".";
     case Step::Sweep:
-        // A dot's place in the window is its ordinate and abscissa times the
-        // scale (800) as a binary32 number.
         return " Точки графика не помещаются в окно: C и |XA| должны быть не больше " +
-               number(4.2e35) + ". Исправьте их и " + plotAgain + ".";
+               number(kAdviceLimits.plotted) + ". Исправьте их и " + plotAgain + ".";
     default:
         return {};
     }

@@ -10,7 +10,7 @@ namespace hc {
 namespace {
 
 void PlotDemonstration(Sheet& sheet, DrawingSurface& surface, const Curve& f) {
-    sheet.K = fp::Div(sheet.PlotW, 10);
+    sheet.K = fp::Div(sheet.PlotW, kPlotUnits);
     FaultCheck(Step::Scale);
     Sweep(sheet, surface, f, -2.0f, 2.0f, 0.002f);
 }

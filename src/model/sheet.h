@@ -31,6 +31,10 @@ struct Sheet {
 
 inline constexpr double kE = 2.7182818284;
 inline constexpr double kPlotSize = 8000;
+// The plot is this many world units across, so its scale K is
+// kPlotSize / kPlotUnits twips per unit.
+inline constexpr double kPlotUnits = 10;
+inline constexpr double kPlotScale = kPlotSize / kPlotUnits;
 
 // Sets E, PlotW and PlotH; leaves every other field as it is.
 void ResetSheet(Sheet& sheet);
