@@ -64,7 +64,7 @@ void Canvas::PaintOn(QPainter& painter, const QRegion& region) const {
     painter.restore();
 }
 
-bool Canvas::Marked(QRect changed) {
+void Canvas::Mark(QRect changed) {
     // A plot's hundreds of dots would make a region of hundreds of rectangles,
     // each added at a cost that grows with them: past a few dozen, their
     // bounds serve.
@@ -75,7 +75,6 @@ bool Canvas::Marked(QRect changed) {
     if (drawn_.rectCount() > kMostRectangles)
         drawn_ = drawn_.boundingRect();
     unshown_ |= changed;
-    return true;
 }
 
 void Canvas::Cover(QSize size, qreal devicePixelRatio) {
@@ -145,7 +144,8 @@ bool Canvas::Line(QPointF from, QPointF to, QColor colour) {
         return false;
     painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawLine(a, b);
-    return Marked(QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds());
+    Mark(QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds());
+    return true;
 }
 
 bool Canvas::Point(QPointF at) {
@@ -167,7 +167,8 @@ bool Canvas::Point(QPointF at) {
         QRectF(square->left / ratio, square->top / ratio, (square->right - square->left) / ratio,
                (square->bottom - square->top) / ratio)
             .toAlignedRect();
-    return Marked(touched & Bounds());
+    Mark(touched & Bounds());
+    return true;
 }
 
 bool Canvas::Circle(QPointF centre, double radius, QColor colour) {
@@ -180,7 +181,8 @@ bool Canvas::Circle(QPointF centre, double radius, QColor colour) {
     // Aliased, like every other line: crisp at any ratio.
     painter.setPen(PlainPen(Drawn(colour), ratio_));
     painter.drawEllipse(box);
-    return Marked(box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds());
+    Mark(box.toAlignedRect().adjusted(-2, -2, 2, 2) & Bounds());
+    return true;
 }
 
 bool Canvas::PrintLine(const QString& text, const QFont& font) {
@@ -200,7 +202,8 @@ bool Canvas::PrintLine(const QString& text, const QFont& font) {
         QRectF(printPosition_, QSizeF(metrics.horizontalAdvance(text), metrics.height()))
             .united(metrics.boundingRect(text).translated(baseline));
     printPosition_.ry() += metrics.lineSpacing();
-    return Marked(area.toAlignedRect().adjusted(-1, -1, 1, 1) & Bounds());
+    Mark(area.toAlignedRect().adjusted(-1, -1, 1, 1) & Bounds());
+    return true;
 }
 
 } // namespace hc

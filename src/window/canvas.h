@@ -75,7 +75,7 @@ class Canvas {
         MakeImage();
         return image_;
     }
-    bool Marked(QRect changed);
+    void Mark(QRect changed);
 
     double pixelsPerTwip_;
     DrawingColours colours_;
