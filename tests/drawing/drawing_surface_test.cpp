@@ -25,6 +25,7 @@ TEST_P(SurfaceOperationTest, ClearsTheFaultStatusAfterTheCall) {
     RecordingSurface surface;
     ClearFaults();
     fp::Div(1, 0);
+    ASSERT_NE(PendingFaults(), 0U);
     GetParam().call(surface);
     EXPECT_EQ(PendingFaults(), 0U);
 }
@@ -32,6 +33,9 @@ TEST_P(SurfaceOperationTest, ClearsTheFaultStatusAfterTheCall) {
 TEST_P(SurfaceOperationTest, AFailedStatusRaisesObjectCallFailedNamingTheOperation) {
     RecordingSurface surface;
     surface.failing = GetParam().step;
+    ClearFaults();
+    fp::Div(1, 0);
+    ASSERT_NE(PendingFaults(), 0U);
     const auto error = Raised([&] { GetParam().call(surface); });
     ASSERT_TRUE(error) << "no error";
     EXPECT_EQ(error->kind(), ErrorKind::ObjectCallFailed);
@@ -69,9 +73,11 @@ TEST(DrawingSurfaceTest, MessagesAndPrintingHaveNoStatusButStillClearTheFaults) 
     RecordingSurface surface;
     ClearFaults();
     fp::Div(0, 0);
+    ASSERT_NE(PendingFaults(), 0U);
     surface.ShowMessage("x");
     EXPECT_EQ(PendingFaults(), 0U);
     fp::Div(0, 0);
+    ASSERT_NE(PendingFaults(), 0U);
     const PrintItem item = 1.0;
     surface.Print({&item, 1});
     EXPECT_EQ(PendingFaults(), 0U);
