@@ -17,6 +17,9 @@ inline constexpr std::string_view kFormCaption = "Морвина";
 // The designed client area, twips.
 inline constexpr int kDesignedClientWidth = 7425;
 inline constexpr int kDesignedClientHeight = 9270;
+// The form's font, points: its captions, boxes and buttons, and what Print
+// writes on the drawing.
+inline constexpr double kFontPoints = 7;
 
 // A text box: which one, and its caption as a screen reader and an error
 // report say it (spaces collapsed, the Latin look-alike in "лeвой" made Cyrillic).

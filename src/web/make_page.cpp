@@ -215,6 +215,7 @@ std::string Styles(std::string css) {
     Replace(css, "@CAPTIONS@\n", Captions());
     Replace(css, "@WIDTH@", Pixels(hc::kDesignedClientWidth));
     Replace(css, "@HEIGHT@", Pixels(hc::kDesignedClientHeight));
+    Replace(css, "@FONT@", Number(hc::kFontPoints) + "pt");
     Replace(css, "@CANVAS@", std::to_string(hc::WebSurface::kWindowCanvasPixels) + "px");
     constexpr std::string_view kMarker = "/* narrow: */";
     const auto at = css.find(kMarker);
@@ -244,6 +245,7 @@ int main(int argc, char* argv[]) {
         Replace(page, "@CAPTION@", Escaped(hc::kFormCaption));
         Replace(page, "@DESCRIPTION@", Escaped(kDescription));
         Replace(page, "@PLOT@", Escaped(hc::DescribePlot({})));
+        Replace(page, "@FONT_POINTS@", Number(hc::kFontPoints));
         Replace(page, "@ACTIVATED_WIDTH@",
                 Number(hc::kActivatedWidth * hc::WebSurface::kPixelsPerTwip));
         Replace(page, "@ICON@", Escaped(DataUrl(Read(argv[2]))));

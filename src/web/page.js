@@ -24,7 +24,7 @@ var Page = (function () {
   // core sets it.
   let formWidth = Number(form.dataset.activatedWidth);
   let formHeight = 0; // and height, once the core sets it
-  const formFont = 7 * 96 / 72; // the window's 7 points, CSS pixels
+  const formFont = Number(form.dataset.fontPoints) * 96 / 72; // the window's font, CSS pixels
   let narrowSide = 0; // the canvas's device pixels a side in the narrow layout
   let shown = null; // the layout, ratio and size the canvas was last made for
 

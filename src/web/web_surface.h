@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/control_table.h"
 #include "commands/narration.h"
 #include "commands/window_handlers.h"
 #include "commands/work_clock.h"
@@ -29,8 +30,8 @@ class WebSurface : public DrawingSurface {
     // as high. Its drawing lies in the square of that many twips.
     static constexpr int kCanvasTwips = kClearedWidth;
     static constexpr int kWindowCanvasPixels = kDrawingPixels;
-    // The window's caption font, which Print writes in: 7 points.
-    static constexpr double kFontTwips = 7 * 20;
+    // The form's font, which Print writes in; a point is 20 twips.
+    static constexpr double kFontTwips = kFontPoints * 20;
 
     WebSurface(std::string decimalSeparator, Rgb background, Rgb foreground);
 

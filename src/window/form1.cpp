@@ -20,8 +20,6 @@ namespace hc {
 
 namespace {
 
-constexpr double kCaptionPointSize = 7;
-
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -52,7 +50,7 @@ Form1::Form1(const QLocale& locale, WorkClock::Now now, QWidget* parent)
     setWindowTitle(FromUtf8(kFormCaption));
     setAttribute(Qt::WA_OpaquePaintEvent); // the canvas covers the whole window
     QFont captions = font();
-    captions.setPointSizeF(kCaptionPointSize);
+    captions.setPointSizeF(kFontPoints);
     setFont(captions);
     outerSize_.ResizeClient(QSize(qRound(canvas_.ToPixels(kDesignedClientWidth)),
                                   qRound(canvas_.ToPixels(kDesignedClientHeight))));
