@@ -94,6 +94,8 @@ if(HANGING_CHAIN_HARDENING AND NOT EMSCRIPTEN AND NOT MSVC)
     add_compile_options(${hc_hardening_windows_compile})
     # On the link line, so that the compiler driver adds libssp.
     add_link_options(${hc_hardening_windows_compile})
+    # And on any program's that links the libraries, whatever list builds it.
+    target_link_options(hc_link_requirements INTERFACE ${hc_hardening_windows_compile})
   else()
     add_compile_options(${hc_hardening_linux_compile})
     add_link_options(${hc_hardening_linux_link})

@@ -8,6 +8,7 @@ set(HANGING_CHAIN_SITE_DIR ${PROJECT_BINARY_DIR}/site)
 option(HANGING_CHAIN_WEB_ASSERTIONS "Build the page with emscripten's assertions" OFF)
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
+target_link_options(hc_link_requirements INTERFACE -fexceptions)
 
 # hc_node_program(<target>): a program the tests run under node, which reads
 # and writes the real file system (a fuzz corpus, gtest's output) and grows
