@@ -2,7 +2,6 @@
 // PowerOf against GNU MPFR, bit for bit, over the whole range of its use and
 // beyond: the exact power rounded once to the nearest double is the only
 // right answer, on every platform.
-#include "model/exp_table.h"
 #include "model/power.h"
 
 #include <bit>
@@ -256,27 +255,6 @@ TEST(PowerOracleTest, HardestToRound) {
         {kE, -0x1.c42cdc31deb36p-2, 0x1.493a1798af0f6p-1},
         {kE, -0x1.5bf55e61c164cp-6, 0x1.f53daef51e027p-1},
     });
-}
-
-// The fast path's table of 2^(j/256): a wrong digit in one entry would only
-// widen its error, which the rounding test might not notice.
-TEST(ExpTableTest, EveryEntryIsTheDoubleDoubleNearestMpfrs) {
-    mpfr_t exact, rest;
-    mpfr_inits2(200, exact, rest, static_cast<mpfr_ptr>(nullptr));
-    int wrong = 0;
-    for (unsigned j = 0; j < kTwoToJOver256.size(); ++j) {
-        mpfr_set_ui(exact, j, MPFR_RNDN);
-        mpfr_div_ui(exact, exact, 256, MPFR_RNDN);
-        mpfr_exp2(exact, exact, MPFR_RNDN);
-        const double hi = mpfr_get_d(exact, MPFR_RNDN);
-        mpfr_sub_d(rest, exact, hi, MPFR_RNDN);
-        const double lo = mpfr_get_d(rest, MPFR_RNDN);
-        if (kTwoToJOver256[j].hi != hi || kTwoToJOver256[j].lo != lo)
-            ADD_FAILURE() << "entry " << j << " should be {" << std::hexfloat << hi << ", " << lo
-                          << "}" << (++wrong, "");
-    }
-    mpfr_clears(exact, rest, static_cast<mpfr_ptr>(nullptr));
-    EXPECT_EQ(wrong, 0);
 }
 
 } // namespace
