@@ -7,7 +7,8 @@
 #       the whole recipe: under a lock, unless ~/.cache/hanging-chain/FOLDER
 #       is complete, calls BUILD PREFIX WORK to build into it, then marks it
 #       complete; then writes its build information INFO and points LINK at it
-#   recipe_of          the recipe hash of what standard input lists
+#   recipe_of BUILD    the recipe hash of what standard input lists and of
+#                      the steps that build the library
 #   toolchain_versions TARGET    the target's compilers, "name version" a line
 #   debian_source WORK PACKAGE=VERSION    unpacks Debian's source
 #   hardening_flags TARGET       the compile flags of cmake/hardening.cmake
@@ -44,11 +45,16 @@ cached_library() {
   ln -sfn "$folder" "$cache/$link"
 }
 
-# A library's recipe: the first 12 hex digits of the SHA-256 of everything
-# that shapes its bytes, listed on standard input. Changing any of it builds a
-# new library beside the old one.
+# recipe_of BUILD: a library's recipe, the first 12 hex digits of the
+# SHA-256 of everything that shapes its bytes: what standard input lists
+# (versions, options, toolchain), and the steps that make it, the script's
+# BUILD function and this file's helpers as bash prints them, without their
+# comments. Changing any of it, a step included, builds a new library beside
+# the old one; rewording a comment does not.
 recipe_of() {
-  sha256sum | cut -c1-12
+  local build=${1:?recipe_of needs the build function}
+  # shellcheck disable=SC2086
+  { cat && declare -f "$build" $library_cache_functions; } | sha256sum | cut -c1-12
 }
 
 # The Debian packages of a target's compilers, from the one list of them.
@@ -136,3 +142,6 @@ wait_up_to() {
   done
   ! kill -0 "$pid" 2>/dev/null
 }
+
+# Every function above: the shared steps a recipe covers.
+library_cache_functions=$(declare -F | cut -d' ' -f3 | tr '\n' ' ')
