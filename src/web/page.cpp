@@ -1,6 +1,6 @@
 // The page's WebAssembly side: the worksheet and the surface, and the one
 // call that runs a handler, as the desktop window has them. These functions
-// are the page's exports, named here alone; page.js gives each its types.
+// are the page's exports, declared in page_bridge.h.
 #include "commands/control_table.h"
 #include "commands/run_command.h"
 #include "commands/window_handlers.h"
@@ -9,7 +9,6 @@
 #include "web/page_bridge.h"
 #include "web/web_surface.h"
 
-#include <emscripten/emscripten.h>
 #include <memory>
 
 namespace hc {
@@ -37,32 +36,32 @@ extern "C" {
 
 // The decimal separator of the browser's language; the page's colours,
 // 0xRRGGBB. A layout (hc_view_window, hc_view_narrow) makes the canvas next.
-EMSCRIPTEN_KEEPALIVE void hc_start(const char* decimalSeparator, int background, int foreground) {
+void hc_start(const char* decimalSeparator, int background, int foreground) {
     hc::page = std::make_unique<hc::Page>(
         hc::Page{{},
                  hc::WebSurface(decimalSeparator, static_cast<hc::Rgb>(background),
                                 static_cast<hc::Rgb>(foreground))});
 }
 
-EMSCRIPTEN_KEEPALIVE void hc_view_window(double ratio) {
+void hc_view_window(double ratio) {
     hc::page->surface.ViewWindow(ratio);
 }
 
-EMSCRIPTEN_KEEPALIVE void hc_view_narrow(double ratio, int deviceSide) {
+void hc_view_narrow(double ratio, int deviceSide) {
     hc::page->surface.ViewNarrow(ratio, deviceSide);
 }
 
-EMSCRIPTEN_KEEPALIVE void hc_set_colours(int background, int foreground) {
+void hc_set_colours(int background, int foreground) {
     hc::page->surface.SetColours(static_cast<hc::Rgb>(background),
                                  static_cast<hc::Rgb>(foreground));
 }
 
-EMSCRIPTEN_KEEPALIVE void hc_activate() {
+void hc_activate() {
     hc::Run(hc::ActivateHandler, hc::kActivationCaption);
 }
 
 // A click on the control of that row of the control table.
-EMSCRIPTEN_KEEPALIVE void hc_press(int control) {
+void hc_press(int control) {
     if (control < 0 || control >= static_cast<int>(hc::kControls.size()))
         return;
     const hc::ControlSpec& row = hc::kControls[static_cast<std::size_t>(control)];
@@ -72,7 +71,7 @@ EMSCRIPTEN_KEEPALIVE void hc_press(int control) {
 
 // The window's public operation that no control invokes, as the desktop's
 // Form1 has it: a circle and a line of text on the drawing.
-EMSCRIPTEN_KEEPALIVE void hc_primer() {
+void hc_primer() {
     hc::Run([](hc::Sheet&, hc::DrawingSurface& surface) { hc::Primer(surface); }, "Primer");
 }
 }

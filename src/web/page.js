@@ -28,20 +28,10 @@ var Page = (function () {
   let narrowSide = 0; // the canvas's device pixels a side in the narrow layout
   let shown = null; // the layout, ratio and size the canvas was last made for
 
-  // The core's exports (page.cpp), each with its types: the one place they
-  // are written.
+  // The core's exports, each wrapped with its types from the table of the
+  // calls between the core and the page (page_bridge.h).
   function Exports() {
-    const wrap = (name, result, args, options) => Module.cwrap(name, result, args, options);
-    const suspends = { async: true };
-    return {
-      start: wrap('hc_start', null, ['string', 'number', 'number']),
-      viewWindow: wrap('hc_view_window', null, ['number']),
-      viewNarrow: wrap('hc_view_narrow', null, ['number', 'number']),
-      setColours: wrap('hc_set_colours', null, ['number', 'number']),
-      activate: wrap('hc_activate', null, [], suspends),
-      press: wrap('hc_press', null, ['number'], suspends),
-      primer: wrap('hc_primer', null, [], suspends),
-    };
+    return Module.PageExports();
   }
 
   // 0xRRGGBB of a computed CSS colour "rgb(r, g, b)".
@@ -297,7 +287,7 @@ var Page = (function () {
       Relayout();
     },
     InSight(ids) {
-      const inSight = new Set(ids);
+      const inSight = new Set(ids.split(' '));
       for (const control of form.children)
         if (control !== canvas)
           control.classList.toggle('beyond', !inSight.has(control.id));
@@ -319,8 +309,14 @@ var Page = (function () {
     DescribePlot(text) {
       canvas.setAttribute('aria-label', text);
     },
-    // A modal message; the press waits until it is dismissed, as the
-    // desktop's message box blocks its handler.
+    // A modal message, and a report of an error; the press waits until it
+    // is dismissed, as the desktop's message box blocks its handler.
+    Message(text) {
+      return Page.Ask(text, false);
+    },
+    Error(text) {
+      return Page.Ask(text, true);
+    },
     Ask(text, isError) {
       SetBusy(false);
       const focused = document.activeElement;

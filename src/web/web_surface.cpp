@@ -63,7 +63,7 @@ void WebSurface::Fill(const DeviceRect& rect, Rgb colour) {
 void WebSurface::Flush() {
     if (pending_.empty())
         return;
-    hc_page_fill(pending_.data(), static_cast<int>(pending_.size() / 5));
+    hc_page_fill(pending_.data(), static_cast<int>(pending_.size()));
     pending_.clear();
 }
 
