@@ -3,10 +3,10 @@
 // Every call between the WebAssembly core and the page's script, in both
 // directions, declared once: its name, its C result and parameters, and
 // whether it suspends the press that makes it (asyncify). From this table
-// come the C declarations below, and, written by make_page while the page
-// is built, the page's side: page_calls.js, which hands each import to
-// Page (page.js) and wraps each export for it, and the list of imports that
-// suspend, for the link. Adding a call takes a row here and the two
+// come the C declarations below, and, written by make_bridge while the page
+// is built, the page's side: page_imports.js, which hands each import to
+// Page (page.js), page_exports.js, which wraps each export for it, and the
+// list of imports that suspend, for the link. Adding a call takes a row here and the two
 // functions at its ends: its definition in page.cpp or its method of Page.
 //
 // Each row: X(name, result, (parameters), suspends). The page's script is
@@ -74,7 +74,7 @@ HC_PAGE_EXPORTS(HC_PAGE_DECLARE_EXPORT)
 
 namespace hc::bridge {
 
-// A row of the table as text, for make_page to write the page's side from.
+// A row of the table as text, for make_bridge to write the page's side from.
 struct Call {
     std::string_view name;
     std::string_view result;
